@@ -1,0 +1,33 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+
+// Process-level services: start, class initializers and finalizers, the
+// event loop and the unhandled-exception handler.
+namespace corvanta::Runtime {
+
+// Creates the Qt application. The program's own arguments are not read.
+void Init(int argc, char** argv);
+
+// Initializer and finalizer lists, run in the order added.
+void AddInitializer(std::function<void()> initializer);
+void PerformInitializers();
+void AddFinalizer(std::function<void()> finalizer);
+void PerformFinalizers();
+
+// Hands the framework the late start-up callback; it is called once, from
+// the event loop, before the application's Open event.
+void RunFrameworkInitialization(std::function<void()> lateStartup);
+
+// Runs the event loop until the application quits.
+void Run();
+// Ends the event loop (the Quit command, or AutoQuit after the last window).
+void Quit();
+// The process exit code: the event loop's result, 0 when it did not run.
+int Exit();
+
+// Reports an exception that escaped start-up or the loop on standard error.
+void UnhandledException(const std::exception_ptr& error);
+
+} // namespace corvanta::Runtime
