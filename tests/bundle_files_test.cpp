@@ -1,0 +1,224 @@
+// The files that the build places in the bundle's Resources folder: every
+// picture decodes at the size its place on screen measures, the read-me
+// documents are there under both localized names, and the Italian table
+// covers every key.
+
+#include <QByteArray>
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QRect>
+#include <QSet>
+#include <QString>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+QString resource(const QString& name)
+{
+    return QStringLiteral(CORVANTA_TEST_RESOURCES_DIR "/") + name;
+}
+
+// gtest names may hold only letters, digits and underscores.
+std::string caseName(const char* text)
+{
+    std::string name;
+    for (const char* c = text; *c != '\0'; ++c)
+        name += ((*c >= 'a' && *c <= 'z') || (*c >= 'A' && *c <= 'Z') || (*c >= '0' && *c <= '9')) ? *c : '_';
+    return name;
+}
+
+// ---------------------------------------------------------------- images ----
+
+struct ImageCase {
+    const char* file;
+    const char* format; // what the content must be, matching the extension
+    int width;
+    int height;
+};
+
+void PrintTo(const ImageCase& c, std::ostream* os)
+{
+    *os << c.file;
+}
+
+class BundleImage : public ::testing::TestWithParam<ImageCase> {
+protected:
+    QImage load()
+    {
+        const ImageCase& c = GetParam();
+        const QString path = resource(QString::fromUtf8(c.file));
+        if (!QFile::exists(path)) {
+            ADD_FAILURE() << "missing " << path.toStdString();
+            return {};
+        }
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        EXPECT_EQ(reader.format(), QByteArray(c.format)) << "content does not match the extension";
+        QImage img = reader.read();
+        EXPECT_FALSE(img.isNull()) << reader.errorString().toStdString();
+        return img;
+    }
+};
+
+TEST_P(BundleImage, DecodesAtTheSizeOfItsPlace)
+{
+    const QImage img = load();
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(img.size(), QSize(GetParam().width, GetParam().height));
+}
+
+// A picture of one flat colour is a drawing that went wrong; and a flag with
+// see-through pixels would let the panel's yellow show through.
+TEST_P(BundleImage, IsOpaqueAndNotBlank)
+{
+    const QImage img = load().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(img.isNull());
+    QSet<QRgb> colours;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb px = img.pixel(x, y);
+            ASSERT_EQ(qAlpha(px), 255) << "at " << x << "," << y;
+            colours.insert(px);
+        }
+    }
+    EXPECT_GE(colours.size(), 2);
+}
+
+constexpr ImageCase kImages[] = {
+    {"austria.png", "png", 20, 13},     {"belgio.png", "png", 20, 13},        {"cipro.png", "png", 20, 13},
+    {"finlandia.png", "png", 20, 13},   {"francia.png", "png", 20, 13},       {"germania.png", "png", 20, 13},
+    {"grecia.png", "png", 20, 13},      {"irlanda.png", "png", 20, 13},       {"italia.png", "png", 20, 13},
+    {"lussemburgo.png", "png", 20, 13}, {"malta.png", "png", 20, 13},         {"paesi bassi.png", "png", 20, 13},
+    {"polonia.png", "png", 20, 13},     {"portogallo.png", "png", 20, 13},    {"regnounito.png", "png", 20, 13},
+    {"slovenia.png", "png", 20, 13},    {"spagna.png", "png", 20, 13},        {"eurob.gif", "gif", 611, 328},
+    {"eurob2.jpg", "jpeg", 445, 248},   {"corvanta.jpg", "jpeg", 425, 290},
+};
+
+INSTANTIATE_TEST_SUITE_P(Resources, BundleImage, ::testing::ValuesIn(kImages),
+                         [](const ::testing::TestParamInfo<ImageCase>& info) { return caseName(info.param.file); });
+
+// The header labels are drawn in black straight on the backdrop.
+struct LabelCase {
+    const char* backdrop;
+    QRect label;
+};
+
+void PrintTo(const LabelCase& c, std::ostream* os)
+{
+    *os << c.backdrop << " at " << c.label.x() << "," << c.label.y();
+}
+
+class BackdropBehindLabel : public ::testing::TestWithParam<LabelCase> {};
+
+TEST_P(BackdropBehindLabel, IsPaleEnoughForBlackText)
+{
+    const LabelCase& c = GetParam();
+    const QImage img(resource(QString::fromUtf8(c.backdrop)));
+    ASSERT_FALSE(img.isNull());
+    ASSERT_TRUE(img.rect().contains(c.label));
+    int darkest = 255;
+    for (int y = c.label.top(); y <= c.label.bottom(); ++y)
+        for (int x = c.label.left(); x <= c.label.right(); ++x)
+            darkest = std::min(darkest, qGray(img.pixel(x, y)));
+    EXPECT_GE(darkest, 200);
+}
+
+INSTANTIATE_TEST_SUITE_P(Headers, BackdropBehindLabel,
+                         ::testing::Values(LabelCase{"eurob.gif", QRect(328, 14, 63, 20)},
+                                           LabelCase{"eurob.gif", QRect(395, 14, 127, 20)},
+                                           LabelCase{"eurob2.jpg", QRect(252, 6, 63, 20)},
+                                           LabelCase{"eurob2.jpg", QRect(317, 6, 127, 20)}));
+
+// --------------------------------------------------------------- read-me ----
+
+class ReadMe : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ReadMe, IsAnRtfDocument)
+{
+    QFile file(resource(QString::fromUtf8(GetParam())));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.startsWith("{\\rtf1"));
+
+    // Plain 7-bit RTF, its groups closed exactly at the end: a truncated or
+    // mis-encoded file would open as garbage.
+    int depth = 0;
+    qsizetype closedAt = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        ASSERT_LT(static_cast<unsigned char>(c), 0x80) << "non-ASCII byte at " << i;
+        if (c == '\\') {
+            ++i; // an escaped brace or backslash, or the start of a control word
+            continue;
+        }
+        if (c == '{')
+            ++depth;
+        if (c == '}' && --depth == 0 && closedAt < 0)
+            closedAt = i;
+        ASSERT_GE(depth, 0) << "unbalanced '}' at " << i;
+    }
+    EXPECT_EQ(depth, 0);
+    EXPECT_EQ(text.mid(closedAt + 1).trimmed(), QByteArray());
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, ReadMe, ::testing::Values("Corvanta Read Me!.rtf", "Corvanta Leggimi!.rtf"),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return caseName(info.param); });
+
+// ---------------------------------------------------------- translations ----
+
+class ItalianTable : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString path = resource(QStringLiteral("translations/corvanta_it.qm"));
+        ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+        ASSERT_TRUE(translator.load(path));
+    }
+    QString tr(const char* key) const { return translator.translate(nullptr, key); }
+    QTranslator translator;
+};
+
+TEST_F(ItalianTable, NamesItsLanguageAndTranslatesTheVerdict)
+{
+    EXPECT_EQ(tr("Localize.Language"), QStringLiteral("it"));
+    EXPECT_FALSE(tr("Localize.kValida").isEmpty());
+    EXPECT_FALSE(tr("Localize.kNoValida").isEmpty());
+    EXPECT_NE(tr("Localize.kValida"), tr("Localize.kNoValida"));
+}
+
+// The Help item's text names the read-me document, so the translated name
+// must be a file in the bundle.
+TEST_F(ItalianTable, ReadMeItemNamesAFileOfTheBundle)
+{
+    const QString name = tr("Localize.kCorvantaRead");
+    ASSERT_FALSE(name.isEmpty());
+    EXPECT_TRUE(QFile::exists(resource(name + QStringLiteral(".rtf")))) << name.toStdString();
+}
+
+TEST_F(ItalianTable, TranslatesEveryKey)
+{
+    static const char* const keys[] = {
+        "Localize.kArchivio", "Localize.kChiudi",   "Localize.kEsci",     "Localize.kCompos",
+        "Localize.kAnnulla",  "Localize.kTaglia",   "Localize.kCopia",    "Localize.kIncolla",
+        "Localize.kCancella", "Localize.kSelTutto", "Localize.kFinestra", "Localize.kPriSer",
+        "Localize.kSecSer",   "Localize.kAiuto",    "Localize.kCorvantaRead", "Localize.kInfo",
+        "Localize.kLett",     "Localize.kNum",      "Localize.kVerifica", "Localize.kLaBanc",
+        "Localize.kProvDa",   "Localize.kStampIn",  "Localize.kELaNum",   "Localize.kValida",
+        "Localize.kNoValida", "Localize.kMal",      "Localize.kCip",      "Localize.kSlo",
+        "Localize.kFin",      "Localize.kPor",      "Localize.kAus",      "Localize.kPae",
+        "Localize.kLus",      "Localize.kIta",      "Localize.kIrl",      "Localize.kFra",
+        "Localize.kSpa",      "Localize.kGer",      "Localize.kGre",      "Localize.kBel",
+        "Localize.kPol",      "Localize.kRegun",    "Localize.kInfoWin1", "Localize.Language",
+    };
+    for (const char* key : keys)
+        EXPECT_FALSE(tr(key).isEmpty()) << key;
+}
+
+} // namespace
