@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 
@@ -16,14 +17,16 @@ void PerformInitializers();
 void AddFinalizer(std::function<void()> finalizer);
 void PerformFinalizers();
 
-// Hands the framework the late start-up callback; it is called once, from
-// the event loop, before the application's Open event.
+// Hands the framework the late start-up callback; Run calls it once, before
+// the application's Open event and the event loop.
 void RunFrameworkInitialization(std::function<void()> lateStartup);
 
 // Runs the event loop until the application quits.
 void Run();
 // Ends the event loop (the Quit command, or AutoQuit after the last window).
 void Quit();
+// How many times Quit has been asked so far; tests read it.
+std::int64_t QuitCount();
 // The process exit code: the event loop's result, 0 when it did not run.
 int Exit();
 
