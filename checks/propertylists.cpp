@@ -1,0 +1,317 @@
+#include "propertylists.h"
+
+#include "propertylist.h"
+
+namespace corvanta::checklists {
+
+std::string WindowList(std::int64_t width, std::int64_t height)
+{
+    return PropertyList({
+        {"Width", width},
+        {"Height", height},
+        {"MinWidth", 64},
+        {"MinHeight", 64},
+        {"MaxWidth", 32000},
+        {"MaxHeight", 32000},
+        {"Frame", 0},
+        {"Title", "Corvanta"},
+        {"CloseButton", true},
+        {"Resizeable", false},
+        {"MaximizeButton", false},
+        {"MinimizeButton", true},
+        {"FullScreenButton", false},
+        {"Composite", true},
+        {"MacProcID", 0},
+        {"Placement", 0},
+        {"Visible", true},
+        {"LiveResize", true},
+        {"FullScreen", false},
+        {"MenuBarVisible", true},
+        {"HasBackColor", false},
+        {"BackColor", Color{0xFFFFFF}},
+    });
+}
+
+std::string RectangleList(const Place& place)
+{
+    return PropertyList({
+        {"InitialParent", ""},
+        {"BottomRightColor", Color{0x000000}},
+        {"TopLeftColor", Color{0x000000}},
+        {"BorderWidth", 1},
+        {"FillColor", Color{0xFFFBC6}},
+        {"Enabled", true},
+        {"AutoDeactivate", true},
+        {"HelpTag", ""},
+        {"Visible", false}, // the result panel is hidden until the first test
+        {"TabPanelIndex", 0},
+        {"TabIndex", 0},
+        {"LockBottom", false},
+        {"LockRight", false},
+        {"LockTop", false},
+        {"LockLeft", false},
+        {"Height", place.height},
+        {"Width", place.width},
+        {"Top", place.top},
+        {"Left", place.left},
+        {"Index", kNoIndex},
+        {"Name", "Rectangle1"},
+        {"TabStop", true},
+    });
+}
+
+std::string LabelList(const LabelSpec& label)
+{
+    const std::string head = PropertyList({
+        {"InitialParent", label.initialParent},
+        {"DataField", ""},
+        {"DataSource", ""},
+        {"Underline", false},
+        {"Italic", false},
+        {"Bold", label.bold},
+        {"TextUnit", Byte{0}},
+        {"TextSize", 0.0f},
+        {"TextFont", "System"},
+        {"AutoDeactivate", true},
+        {"HelpTag", ""},
+        {"Transparent", false},
+        {"Selectable", false},
+        {"Visible", true},
+        {"Enabled", true},
+        {"Multiline", false},
+        {"TextColor", Color{0x000000}},
+        {"TextAlign", label.textAlign},
+    });
+    const std::string text = label.text ? PropertyList({{"Text", *label.text}}) : std::string();
+    const std::string tail = PropertyList({
+        {"TabIndex", label.tabIndex},
+        {"TabPanelIndex", 0},
+        {"LockBottom", false},
+        {"LockRight", false},
+        {"LockTop", false},
+        {"LockLeft", false},
+        {"Height", 20},
+        {"Width", label.width},
+        {"Top", label.top},
+        {"Left", label.left},
+        {"Index", kNoIndex},
+        {"Name", label.name},
+        {"TabStop", true},
+    });
+    return head + text + tail;
+}
+
+std::string CanvasList(const Place& place)
+{
+    return PropertyList({
+        {"InitialParent", "Rectangle1"},
+        {"Transparent", true},
+        {"EraseBackground", true},
+        {"DoubleBuffer", false},
+        {"AcceptTabs", false},
+        {"AcceptFocus", false},
+        {"UseFocusRing", true},
+        {"Enabled", true},
+        {"AutoDeactivate", true},
+        {"HelpTag", ""},
+        {"Visible", true},
+        {"TabStop", true},
+        {"TabIndex", 4},
+        {"TabPanelIndex", 0},
+        {"LockBottom", false},
+        {"LockRight", false},
+        {"LockTop", false},
+        {"LockLeft", false},
+        {"Height", place.height},
+        {"Width", place.width},
+        {"Top", place.top},
+        {"Left", place.left},
+        {"Index", kNoIndex},
+        {"Name", "Canvas1"},
+    });
+}
+
+std::string PopupRows(const std::string& letters)
+{
+    std::string rows;
+    for (char letter : letters) {
+        rows += '\r';
+        rows += letter;
+    }
+    return rows;
+}
+
+std::string PopupMenuList(const std::string& letters, const Place& place)
+{
+    return PropertyList({
+        {"InitialParent", ""},
+        {"DataField", ""},
+        {"DataSource", ""},
+        {"Underline", false},
+        {"Italic", false},
+        {"Bold", false},
+        {"TextUnit", Byte{0}},
+        {"TextSize", 0.0f},
+        {"TextFont", "System"},
+        {"AutoDeactivate", true},
+        {"HelpTag", ""},
+        {"Visible", true},
+        {"ListIndex", 0}, // the blank row: no letter chosen yet
+        {"InitialValue", PopupRows(letters)},
+        {"Enabled", true},
+        {"TabStop", true},
+        {"TabIndex", 2},
+        {"TabPanelIndex", 0},
+        {"LockBottom", false},
+        {"LockRight", false},
+        {"LockTop", false},
+        {"LockLeft", false},
+        {"Height", place.height},
+        {"Width", place.width},
+        {"Top", place.top},
+        {"Left", place.left},
+        {"Index", kNoIndex},
+        {"Name", "PopupMenu1"},
+    });
+}
+
+std::string EditFieldList(const std::string& mask, const Place& place)
+{
+    return PropertyList({
+        {"InitialParent", ""},
+        {"DataField", ""},
+        {"DataSource", ""},
+        {"AutomaticallyCheckSpelling", false},
+        {"Alignment", 0},
+        {"AcceptTabs", false},
+        {"LimitText", 0},
+        {"ReadOnly", false},
+        {"Mask", mask},
+        {"Text", ""},
+        {"CueText", ""},
+        {"Underline", false},
+        {"Italic", false},
+        {"Bold", false},
+        {"TextUnit", Byte{0}},
+        {"TextSize", 0.0f},
+        {"TextFont", "System"},
+        {"AutoDeactivate", true},
+        {"HelpTag", ""},
+        {"Visible", true},
+        {"Format", ""},
+        {"Enabled", true},
+        {"BackColor", Color{0xFFFFFF}},
+        {"TextColor", Color{0x000000}},
+        {"UseFocusRing", true},
+        {"Password", false},
+        {"Border", true},
+        {"TabStop", true},
+        {"TabIndex", 3},
+        {"TabPanelIndex", 0},
+        {"LockBottom", false},
+        {"LockRight", false},
+        {"LockTop", false},
+        {"LockLeft", false},
+        {"Height", place.height},
+        {"Width", place.width},
+        {"Top", place.top},
+        {"Left", place.left},
+        {"Index", kNoIndex},
+        {"Name", "EditField1"},
+    });
+}
+
+std::string PushButtonList(const Place& place)
+{
+    return PropertyList({
+        {"InitialParent", ""},
+        {"Underline", false},
+        {"Italic", false},
+        {"Bold", false},
+        {"TextUnit", Byte{0}},
+        {"TextSize", 0.0f},
+        {"TextFont", "System"},
+        {"ButtonStyle", 0},
+        {"AutoDeactivate", true},
+        {"HelpTag", ""},
+        {"Visible", true},
+        {"Enabled", false}, // enabled once a letter and eleven characters are in
+        {"Cancel", false},
+        {"Default", true},
+        {"TabStop", true},
+        {"TabIndex", 4},
+        {"TabPanelIndex", 0},
+        {"LockBottom", false},
+        {"LockRight", false},
+        {"LockTop", false},
+        {"LockLeft", false},
+        {"Height", place.height},
+        {"Width", place.width},
+        {"Top", place.top},
+        {"Left", place.left},
+        {"Index", kNoIndex},
+        {"Name", "PushButton1"},
+    });
+}
+
+} // namespace corvanta::checklists
+
+namespace corvanta::checklists {
+namespace {
+const std::optional<std::string> kNoText;   // no Text record: the localized text set before stays
+const std::optional<std::string> kEmptyText{""};
+} // namespace
+
+const CheckWindowDesign& FirstSeriesDesign()
+{
+    static const CheckWindowDesign design{
+        .width = 611,
+        .height = 328,
+        .rectangle1 = {297, 126, 282, 131},
+        // name, parent, bold, align, text, tab index, width, top, left
+        .staticText3 = {"StaticText3", "Rectangle1", false, 0, kNoText, 0, 92, 140, 308},
+        .staticText6 = {"StaticText6", "Rectangle1", false, 0, kNoText, 3, 92, 178, 308},
+        .staticText7 = {"StaticText7", "Rectangle1", false, 0, kEmptyText, 5, 127, 178, 441},
+        .staticText8 = {"StaticText8", "Rectangle1", false, 0, kNoText, 6, 127, 217, 308},
+        .staticText9 = {"StaticText9", "Rectangle1", true, 0, kEmptyText, 7, 124, 217, 441},
+        .staticText5 = {"StaticText5", "Rectangle1", false, 0, kEmptyText, 2, 127, 140, 441},
+        .canvas1 = {405, 181, 20, 13},
+        .staticText4 = {"StaticText4", "Rectangle1", false, 0, kEmptyText, 1, 17, 140, 418},
+        .staticText1 = {"StaticText1", "", false, 1, kNoText, 0, 63, 14, 328},
+        .staticText2 = {"StaticText2", "", false, 1, kNoText, 1, 127, 14, 395},
+        .letters = "HLMNPSTUVXYZ",
+        .popupMenu1 = {328, 45, 63, 20},
+        .mask = "99999999999",
+        .editField1 = {395, 45, 127, 22},
+        .pushButton1 = {495, 94, 80, 20},
+    };
+    return design;
+}
+
+const CheckWindowDesign& SecondSeriesDesign()
+{
+    static const CheckWindowDesign design{
+        .width = 445,
+        .height = 248,
+        .rectangle1 = {23, 106, 282, 131},
+        // name, parent, bold, align, text, tab index, width, top, left
+        .staticText3 = {"StaticText3", "Rectangle1", false, 0, kNoText, 0, 104, 120, 34},
+        .staticText6 = {"StaticText6", "Rectangle1", false, 0, kNoText, 3, 91, 158, 34},
+        .staticText7 = {"StaticText7", "Rectangle1", false, 0, kEmptyText, 5, 127, 158, 167},
+        .staticText8 = {"StaticText8", "Rectangle1", false, 0, kNoText, 6, 127, 197, 34},
+        .staticText9 = {"StaticText9", "Rectangle1", true, 0, kEmptyText, 7, 124, 197, 167},
+        .staticText5 = {"StaticText5", "Rectangle1", false, 0, kEmptyText, 2, 127, 120, 167},
+        .canvas1 = {138, 161, 20, 13},
+        .staticText4 = {"StaticText4", "Rectangle1", false, 0, kEmptyText, 1, 17, 120, 144},
+        .staticText1 = {"StaticText1", "", false, 1, kNoText, 0, 63, 6, 252},
+        .staticText2 = {"StaticText2", "", false, 1, kNoText, 1, 127, 6, 317},
+        .letters = "DEHJMNPRSTUVWXYZ",
+        .popupMenu1 = {252, 32, 63, 20},
+        .mask = "A9999999999",
+        .editField1 = {317, 32, 120, 22},
+        .pushButton1 = {340, 74, 80, 20},
+    };
+    return design;
+}
+
+} // namespace corvanta::checklists

@@ -1,0 +1,310 @@
+#include "window1.h"
+
+#include "checkwindow.h"
+#include "exceptions.h"
+#include "lettertables.h"
+#include "localize.h"
+#include "menubar1.h"
+#include "pictures.h"
+#include "propertylists.h"
+#include "rules.h"
+#include "text.h"
+#include "window2.h"
+
+#include <optional>
+
+namespace corvanta {
+
+using checkwindow::ControlNamed;
+using checkwindow::CreateControl;
+using checkwindow::MenuItemNamed;
+using checkwindow::Registered;
+
+namespace {
+std::optional<ClassRecord> gClassRecord;
+} // namespace
+
+// --- Class record and implicit instance ------------------------------------
+
+void Window1::ctblinit()
+{
+    if (!gClassRecord)
+        gClassRecord.emplace("Window1.Window1");
+}
+
+const ClassRecord& Window1::Lookup()
+{
+    ctblinit();
+    return *gClassRecord;
+}
+
+const ClassRecord& Window1::classRecord() const
+{
+    return Lookup();
+}
+
+std::shared_ptr<Window1> Window1::implicitInstance()
+{
+    // No reference is kept: the open window is found again on every call.
+    if (auto open = Window::ImplicitWindow(Lookup().name()))
+        return CheckCast<Window1>(open, "Window1");
+    auto window = std::make_shared<Window1>();
+    window->Constructor();
+    return window;
+}
+
+// --- Building the window ---------------------------------------------------
+
+void Window1::Layout()
+{
+    SetBackdrop(_x_eurob::eurob());
+    SetMenuBar(MenuBar1::implicitInstance());
+    SetProperties(checklists::WindowList(checklists::FirstSeriesDesign().width,
+                                         checklists::FirstSeriesDesign().height));
+}
+
+void Window1::CreateControls()
+{
+    CreateControls0();
+}
+
+void Window1::CreateControls0()
+{
+    using namespace checklists;
+    const CheckWindowDesign& d = FirstSeriesDesign();
+
+    // The panel comes first: the controls placed in it name it as their parent.
+    CreateControl<Rectangle>(*this, "Rectangle1");
+    Registered<Rectangle>(*this, "Rectangle1")->SetProperties(RectangleList(d.rectangle1));
+
+    CreateControl<Label>(*this, "StaticText3");
+    Registered<Label>(*this, "StaticText3")->SetText(Localize::kLaBanc());
+    Registered<Label>(*this, "StaticText3")->SetProperties(LabelList(d.staticText3));
+
+    CreateControl<Label>(*this, "StaticText6");
+    Registered<Label>(*this, "StaticText6")->SetText(Localize::kProvDa());
+    Registered<Label>(*this, "StaticText6")->SetProperties(LabelList(d.staticText6));
+
+    CreateControl<Label>(*this, "StaticText7");
+    Registered<Label>(*this, "StaticText7")->SetProperties(LabelList(d.staticText7));
+
+    CreateControl<Label>(*this, "StaticText8");
+    Registered<Label>(*this, "StaticText8")->SetText(Localize::kELaNum());
+    Registered<Label>(*this, "StaticText8")->SetProperties(LabelList(d.staticText8));
+
+    CreateControl<Label>(*this, "StaticText9");
+    Registered<Label>(*this, "StaticText9")->SetProperties(LabelList(d.staticText9));
+
+    CreateControl<Label>(*this, "StaticText5");
+    Registered<Label>(*this, "StaticText5")->SetProperties(LabelList(d.staticText5));
+
+    CreateControl<Canvas>(*this, "Canvas1");
+    Registered<Canvas>(*this, "Canvas1")->SetProperties(CanvasList(d.canvas1));
+
+    CreateControl<Label>(*this, "StaticText4");
+    Registered<Label>(*this, "StaticText4")->SetProperties(LabelList(d.staticText4));
+
+    CreateControl<Label>(*this, "StaticText1");
+    Registered<Label>(*this, "StaticText1")->SetText(Localize::kLett());
+    Registered<Label>(*this, "StaticText1")->SetProperties(LabelList(d.staticText1));
+
+    CreateControl<Label>(*this, "StaticText2");
+    Registered<Label>(*this, "StaticText2")->SetText(Localize::kNum());
+    Registered<Label>(*this, "StaticText2")->SetProperties(LabelList(d.staticText2));
+
+    CreateControl<PopupMenu>(*this, "PopupMenu1");
+    Registered<PopupMenu>(*this, "PopupMenu1")->SetProperties(PopupMenuList(d.letters, d.popupMenu1));
+    Registered<PopupMenu>(*this, "PopupMenu1")->Change = CreateDelegate(self<Window1>(), &Window1::PopupMenu1_Change);
+
+    CreateControl<TextField>(*this, "EditField1");
+    Registered<TextField>(*this, "EditField1")->SetProperties(EditFieldList(d.mask, d.editField1));
+    Registered<TextField>(*this, "EditField1")->TextChange =
+        CreateDelegate(self<Window1>(), &Window1::EditField1_TextChange);
+    Registered<TextField>(*this, "EditField1")->ConstructContextualMenu =
+        CreateDelegate(self<Window1>(), &Window1::EditField1_ConstructContextualMenu);
+    Registered<TextField>(*this, "EditField1")->MouseDown =
+        CreateDelegate(self<Window1>(), &Window1::EditField1_MouseDown);
+
+    CreateControl<PushButton>(*this, "PushButton1");
+    Registered<PushButton>(*this, "PushButton1")->SetCaption(Localize::kVerifica());
+    Registered<PushButton>(*this, "PushButton1")->SetProperties(PushButtonList(d.pushButton1));
+    Registered<PushButton>(*this, "PushButton1")->Action = CreateDelegate(self<Window1>(), &Window1::PushButton1_Action);
+}
+
+// --- Control accessors -----------------------------------------------------
+
+std::shared_ptr<Rectangle> Window1::Rectangle1() const { return ControlNamed<Rectangle>(*this, "Rectangle1"); }
+std::shared_ptr<Label> Window1::StaticText3() const { return ControlNamed<Label>(*this, "StaticText3"); }
+std::shared_ptr<Label> Window1::StaticText6() const { return ControlNamed<Label>(*this, "StaticText6"); }
+std::shared_ptr<Label> Window1::StaticText7() const { return ControlNamed<Label>(*this, "StaticText7"); }
+std::shared_ptr<Label> Window1::StaticText8() const { return ControlNamed<Label>(*this, "StaticText8"); }
+std::shared_ptr<Label> Window1::StaticText9() const { return ControlNamed<Label>(*this, "StaticText9"); }
+std::shared_ptr<Label> Window1::StaticText5() const { return ControlNamed<Label>(*this, "StaticText5"); }
+std::shared_ptr<Canvas> Window1::Canvas1() const { return ControlNamed<Canvas>(*this, "Canvas1"); }
+std::shared_ptr<Label> Window1::StaticText4() const { return ControlNamed<Label>(*this, "StaticText4"); }
+std::shared_ptr<Label> Window1::StaticText1() const { return ControlNamed<Label>(*this, "StaticText1"); }
+std::shared_ptr<Label> Window1::StaticText2() const { return ControlNamed<Label>(*this, "StaticText2"); }
+std::shared_ptr<PopupMenu> Window1::PopupMenu1() const { return ControlNamed<PopupMenu>(*this, "PopupMenu1"); }
+std::shared_ptr<TextField> Window1::EditField1() const { return ControlNamed<TextField>(*this, "EditField1"); }
+std::shared_ptr<PushButton> Window1::PushButton1() const { return ControlNamed<PushButton>(*this, "PushButton1"); }
+
+// --- Control events --------------------------------------------------------
+
+// The test button is enabled only while a letter row is chosen and the field
+// holds eleven characters; any change hides the result of the last test.
+void Window1::PopupMenu1_Change(const std::shared_ptr<PopupMenu>& popup)
+{
+    auto button = NotNil(PushButton1(), "PushButton1");
+    bool ready = false;
+    if (NotNil(popup, "PopupMenu")->ListIndex() > 0)
+        ready = Len(NotNil(EditField1(), "EditField1")->Text()) == 11;
+    button->SetEnabled(ready);
+    NotNil(Rectangle1(), "Rectangle1")->SetVisible(false);
+}
+
+void Window1::EditField1_TextChange(const std::shared_ptr<TextField>& field)
+{
+    auto button = NotNil(PushButton1(), "PushButton1");
+    bool ready = false;
+    if (Len(NotNil(field, "TextField")->Text()) == 11)
+        ready = NotNil(PopupMenu1(), "PopupMenu1")->ListIndex() > 0;
+    button->SetEnabled(ready);
+    NotNil(Rectangle1(), "Rectangle1")->SetVisible(false);
+}
+
+bool Window1::EditField1_ConstructContextualMenu(const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>&,
+                                                 std::int64_t, std::int64_t)
+{
+    return false;
+}
+
+// A contextual click pops up a fresh copy of the Edit menu; the item chosen
+// in it is not used.
+bool Window1::EditField1_MouseDown(const std::shared_ptr<TextField>&, std::int64_t, std::int64_t)
+{
+    if (!IsContextualClick())
+        return false;
+    auto copy = NotNil(NotNil(EditMenu(), "EditMenu")->Clone(), "copy of EditMenu");
+    auto chosen = copy->PopUp();
+    (void)chosen;
+    return true;
+}
+
+void Window1::PushButton1_Action(const std::shared_ptr<PushButton>&)
+{
+    NotNil(StaticText4(), "StaticText4")->SetText(NotNil(PopupMenu1(), "PopupMenu1")->Text());
+    NotNil(StaticText5(), "StaticText5")->SetText(NotNil(EditField1(), "EditField1")->Text());
+
+    std::int64_t expectedRoot = 0;
+    const std::string letter = NotNil(PopupMenu1(), "PopupMenu1")->Text();
+    for (const FirstSeriesRow& row : tabellaPrimaSerie()) {
+        if (StringCompare(letter, row.letter) == 0) {
+            NotNil(Canvas1(), "Canvas1")->SetBackdrop(row.flag());
+            NotNil(StaticText7(), "StaticText7")->SetText(row.country({}));
+            expectedRoot = row.expectedRoot;
+            break;
+        }
+    }
+
+    // The check digit is tested only once the digital root is right.
+    bool valid = false;
+    if (controlla(NotNil(EditField1(), "EditField1")->Text()) == expectedRoot)
+        valid = controlla2(NotNil(EditField1(), "EditField1")->Text());
+
+    if (valid) {
+        NotNil(StaticText9(), "StaticText9")->SetTextColor(Color{0x00FF00});
+        NotNil(StaticText9(), "StaticText9")->SetText(Localize::kValida());
+    } else {
+        NotNil(StaticText9(), "StaticText9")->SetTextColor(Color{0xFF0000});
+        NotNil(StaticText9(), "StaticText9")->SetText(Localize::kNoValida());
+    }
+
+    NotNil(Rectangle1(), "Rectangle1")->SetVisible(true);
+}
+
+// --- Menu items ------------------------------------------------------------
+
+std::shared_ptr<MenuItem> Window1::HelpMenu() const { return MenuItemNamed<MenuItem>(*this, "HelpMenu"); }
+std::shared_ptr<AppleMenuItem> Window1::UntitledSeparator1() const
+{
+    return MenuItemNamed<AppleMenuItem>(*this, "UntitledSeparator1");
+}
+std::shared_ptr<AppleMenuItem> Window1::FileInfo() const { return MenuItemNamed<AppleMenuItem>(*this, "FileInfo"); }
+std::shared_ptr<MenuItem> Window1::UntitledSeparator2() const
+{
+    return MenuItemNamed<MenuItem>(*this, "UntitledSeparator2");
+}
+std::shared_ptr<MenuItem> Window1::HelpCorvantaLeggimi() const
+{
+    return MenuItemNamed<MenuItem>(*this, "HelpCorvantaLeggimi");
+}
+std::shared_ptr<MenuItem> Window1::WindowMenu() const { return MenuItemNamed<MenuItem>(*this, "WindowMenu"); }
+std::shared_ptr<MenuItem> Window1::FinestraSecondaSerie() const
+{
+    return MenuItemNamed<MenuItem>(*this, "FinestraSecondaSerie");
+}
+std::shared_ptr<MenuItem> Window1::FinestraPrimaSerie() const
+{
+    return MenuItemNamed<MenuItem>(*this, "FinestraPrimaSerie");
+}
+std::shared_ptr<MenuItem> Window1::EditMenu() const { return MenuItemNamed<MenuItem>(*this, "EditMenu"); }
+std::shared_ptr<MenuItem> Window1::EditSelectAll() const { return MenuItemNamed<MenuItem>(*this, "EditSelectAll"); }
+std::shared_ptr<MenuItem> Window1::UntitledMenu0() const { return MenuItemNamed<MenuItem>(*this, "UntitledMenu0"); }
+std::shared_ptr<MenuItem> Window1::EditClear() const { return MenuItemNamed<MenuItem>(*this, "EditClear"); }
+std::shared_ptr<MenuItem> Window1::EditPaste() const { return MenuItemNamed<MenuItem>(*this, "EditPaste"); }
+std::shared_ptr<MenuItem> Window1::EditCopy() const { return MenuItemNamed<MenuItem>(*this, "EditCopy"); }
+std::shared_ptr<MenuItem> Window1::EditCut() const { return MenuItemNamed<MenuItem>(*this, "EditCut"); }
+std::shared_ptr<MenuItem> Window1::UntitledMenu1() const { return MenuItemNamed<MenuItem>(*this, "UntitledMenu1"); }
+std::shared_ptr<MenuItem> Window1::EditUndo() const { return MenuItemNamed<MenuItem>(*this, "EditUndo"); }
+std::shared_ptr<MenuItem> Window1::FileMenu() const { return MenuItemNamed<MenuItem>(*this, "FileMenu"); }
+std::shared_ptr<QuitMenuItem> Window1::FileQuit() const { return MenuItemNamed<QuitMenuItem>(*this, "FileQuit"); }
+std::shared_ptr<MenuItem> Window1::UntitledSeparator() const
+{
+    return MenuItemNamed<MenuItem>(*this, "UntitledSeparator");
+}
+std::shared_ptr<MenuItem> Window1::FileClose() const { return MenuItemNamed<MenuItem>(*this, "FileClose"); }
+
+// --- Window events and the Close command -----------------------------------
+
+void Window1::AddMenuHandlers(const std::shared_ptr<Window>& window)
+{
+    auto own = NotNil(CheckCast<Window1>(window, "Window1"), "Window1");
+    AddMenuHandler("FileClose", CreateDelegate(own, &Window1::FileClose_Action));
+}
+
+void Window1::Event_Open()
+{
+    SetTitle(Title() + " (" + Localize::kPriSer() + ")");
+}
+
+void Window1::Event_Activate()
+{
+}
+
+// The Window menu ticks the series of the front window, whichever check
+// window runs this; its two items are addressed by position.
+void Window1::Event_EnableMenuItems()
+{
+    NotNil(NotNil(WindowMenu(), "WindowMenu")->Item(0), "WindowMenu item 0")->SetChecked(IsA<Window1>(Window::At(0)));
+    NotNil(NotNil(WindowMenu(), "WindowMenu")->Item(1), "WindowMenu item 1")->SetChecked(IsA<Window2>(Window::At(0)));
+}
+
+bool Window1::FileClose_Action()
+{
+    Close();
+    return false;
+}
+
+// --- Rules -----------------------------------------------------------------
+
+std::int64_t Window1::controlla(const std::string& s)
+{
+    return rules::digitalRoot(s);
+}
+
+bool Window1::controlla2(const std::string& s)
+{
+    return rules::firstSeriesCheckDigit(NotNil(PopupMenu1(), "PopupMenu1")->Text(), s);
+}
+
+} // namespace corvanta

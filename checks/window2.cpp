@@ -1,0 +1,305 @@
+#include "window2.h"
+
+#include "checkwindow.h"
+#include "exceptions.h"
+#include "lettertables.h"
+#include "localize.h"
+#include "menubar1.h"
+#include "pictures.h"
+#include "propertylists.h"
+#include "rules.h"
+#include "text.h"
+#include "window1.h"
+
+#include <optional>
+
+namespace corvanta {
+
+using checkwindow::ControlNamed;
+using checkwindow::CreateControl;
+using checkwindow::MenuItemNamed;
+using checkwindow::Registered;
+
+namespace {
+std::optional<ClassRecord> gClassRecord;
+} // namespace
+
+// --- Class record and implicit instance ------------------------------------
+
+void Window2::ctblinit()
+{
+    if (!gClassRecord)
+        gClassRecord.emplace("Window2.Window2");
+}
+
+const ClassRecord& Window2::Lookup()
+{
+    ctblinit();
+    return *gClassRecord;
+}
+
+const ClassRecord& Window2::classRecord() const
+{
+    return Lookup();
+}
+
+std::shared_ptr<Window2> Window2::implicitInstance()
+{
+    // No reference is kept: the open window is found again on every call.
+    if (auto open = Window::ImplicitWindow(Lookup().name()))
+        return CheckCast<Window2>(open, "Window2");
+    auto window = std::make_shared<Window2>();
+    window->Constructor();
+    return window;
+}
+
+// --- Building the window ---------------------------------------------------
+
+void Window2::Layout()
+{
+    SetBackdrop(_x_eurob2::eurob2());
+    SetMenuBar(MenuBar1::implicitInstance());
+    SetProperties(checklists::WindowList(checklists::SecondSeriesDesign().width,
+                                         checklists::SecondSeriesDesign().height));
+}
+
+void Window2::CreateControls()
+{
+    CreateControls0();
+}
+
+void Window2::CreateControls0()
+{
+    using namespace checklists;
+    const CheckWindowDesign& d = SecondSeriesDesign();
+
+    // The panel comes first: the controls placed in it name it as their parent.
+    CreateControl<Rectangle>(*this, "Rectangle1");
+    Registered<Rectangle>(*this, "Rectangle1")->SetProperties(RectangleList(d.rectangle1));
+
+    CreateControl<Label>(*this, "StaticText3");
+    Registered<Label>(*this, "StaticText3")->SetText(Localize::kLaBanc());
+    Registered<Label>(*this, "StaticText3")->SetProperties(LabelList(d.staticText3));
+
+    CreateControl<Label>(*this, "StaticText6");
+    Registered<Label>(*this, "StaticText6")->SetText(Localize::kStampIn());
+    Registered<Label>(*this, "StaticText6")->SetProperties(LabelList(d.staticText6));
+
+    CreateControl<Label>(*this, "StaticText7");
+    Registered<Label>(*this, "StaticText7")->SetProperties(LabelList(d.staticText7));
+
+    CreateControl<Label>(*this, "StaticText8");
+    Registered<Label>(*this, "StaticText8")->SetText(Localize::kELaNum());
+    Registered<Label>(*this, "StaticText8")->SetProperties(LabelList(d.staticText8));
+
+    CreateControl<Label>(*this, "StaticText9");
+    Registered<Label>(*this, "StaticText9")->SetProperties(LabelList(d.staticText9));
+
+    CreateControl<Label>(*this, "StaticText5");
+    Registered<Label>(*this, "StaticText5")->SetProperties(LabelList(d.staticText5));
+
+    CreateControl<Canvas>(*this, "Canvas1");
+    Registered<Canvas>(*this, "Canvas1")->SetProperties(CanvasList(d.canvas1));
+
+    CreateControl<Label>(*this, "StaticText4");
+    Registered<Label>(*this, "StaticText4")->SetProperties(LabelList(d.staticText4));
+
+    CreateControl<Label>(*this, "StaticText1");
+    Registered<Label>(*this, "StaticText1")->SetText(Localize::kLett());
+    Registered<Label>(*this, "StaticText1")->SetProperties(LabelList(d.staticText1));
+
+    CreateControl<Label>(*this, "StaticText2");
+    Registered<Label>(*this, "StaticText2")->SetText(Localize::kNum());
+    Registered<Label>(*this, "StaticText2")->SetProperties(LabelList(d.staticText2));
+
+    CreateControl<PopupMenu>(*this, "PopupMenu1");
+    Registered<PopupMenu>(*this, "PopupMenu1")->SetProperties(PopupMenuList(d.letters, d.popupMenu1));
+    Registered<PopupMenu>(*this, "PopupMenu1")->Change = CreateDelegate(self<Window2>(), &Window2::PopupMenu1_Change);
+
+    CreateControl<TextField>(*this, "EditField1");
+    Registered<TextField>(*this, "EditField1")->SetProperties(EditFieldList(d.mask, d.editField1));
+    Registered<TextField>(*this, "EditField1")->TextChange =
+        CreateDelegate(self<Window2>(), &Window2::EditField1_TextChange);
+    Registered<TextField>(*this, "EditField1")->ConstructContextualMenu =
+        CreateDelegate(self<Window2>(), &Window2::EditField1_ConstructContextualMenu);
+    Registered<TextField>(*this, "EditField1")->MouseDown =
+        CreateDelegate(self<Window2>(), &Window2::EditField1_MouseDown);
+
+    CreateControl<PushButton>(*this, "PushButton1");
+    Registered<PushButton>(*this, "PushButton1")->SetCaption(Localize::kVerifica());
+    Registered<PushButton>(*this, "PushButton1")->SetProperties(PushButtonList(d.pushButton1));
+    Registered<PushButton>(*this, "PushButton1")->Action = CreateDelegate(self<Window2>(), &Window2::PushButton1_Action);
+}
+
+// --- Control accessors -----------------------------------------------------
+
+std::shared_ptr<Rectangle> Window2::Rectangle1() const { return ControlNamed<Rectangle>(*this, "Rectangle1"); }
+std::shared_ptr<Label> Window2::StaticText3() const { return ControlNamed<Label>(*this, "StaticText3"); }
+std::shared_ptr<Label> Window2::StaticText6() const { return ControlNamed<Label>(*this, "StaticText6"); }
+std::shared_ptr<Label> Window2::StaticText7() const { return ControlNamed<Label>(*this, "StaticText7"); }
+std::shared_ptr<Label> Window2::StaticText8() const { return ControlNamed<Label>(*this, "StaticText8"); }
+std::shared_ptr<Label> Window2::StaticText9() const { return ControlNamed<Label>(*this, "StaticText9"); }
+std::shared_ptr<Label> Window2::StaticText5() const { return ControlNamed<Label>(*this, "StaticText5"); }
+std::shared_ptr<Canvas> Window2::Canvas1() const { return ControlNamed<Canvas>(*this, "Canvas1"); }
+std::shared_ptr<Label> Window2::StaticText4() const { return ControlNamed<Label>(*this, "StaticText4"); }
+std::shared_ptr<Label> Window2::StaticText1() const { return ControlNamed<Label>(*this, "StaticText1"); }
+std::shared_ptr<Label> Window2::StaticText2() const { return ControlNamed<Label>(*this, "StaticText2"); }
+std::shared_ptr<PopupMenu> Window2::PopupMenu1() const { return ControlNamed<PopupMenu>(*this, "PopupMenu1"); }
+std::shared_ptr<TextField> Window2::EditField1() const { return ControlNamed<TextField>(*this, "EditField1"); }
+std::shared_ptr<PushButton> Window2::PushButton1() const { return ControlNamed<PushButton>(*this, "PushButton1"); }
+
+// --- Control events --------------------------------------------------------
+
+// The test button is enabled only while a letter row is chosen and the field
+// holds eleven characters; any change hides the result of the last test.
+void Window2::PopupMenu1_Change(const std::shared_ptr<PopupMenu>& popup)
+{
+    auto button = NotNil(PushButton1(), "PushButton1");
+    bool ready = false;
+    if (NotNil(popup, "PopupMenu")->ListIndex() > 0)
+        ready = Len(NotNil(EditField1(), "EditField1")->Text()) == 11;
+    button->SetEnabled(ready);
+    NotNil(Rectangle1(), "Rectangle1")->SetVisible(false);
+}
+
+void Window2::EditField1_TextChange(const std::shared_ptr<TextField>& field)
+{
+    auto button = NotNil(PushButton1(), "PushButton1");
+    bool ready = false;
+    if (Len(NotNil(field, "TextField")->Text()) == 11)
+        ready = NotNil(PopupMenu1(), "PopupMenu1")->ListIndex() > 0;
+    button->SetEnabled(ready);
+    NotNil(Rectangle1(), "Rectangle1")->SetVisible(false);
+}
+
+bool Window2::EditField1_ConstructContextualMenu(const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>&,
+                                                 std::int64_t, std::int64_t)
+{
+    return false;
+}
+
+// A contextual click pops up a fresh copy of the Edit menu; the item chosen
+// in it is not used.
+bool Window2::EditField1_MouseDown(const std::shared_ptr<TextField>&, std::int64_t, std::int64_t)
+{
+    if (!IsContextualClick())
+        return false;
+    auto copy = NotNil(NotNil(EditMenu(), "EditMenu")->Clone(), "copy of EditMenu");
+    auto chosen = copy->PopUp();
+    (void)chosen;
+    return true;
+}
+
+void Window2::PushButton1_Action(const std::shared_ptr<PushButton>&)
+{
+    NotNil(StaticText4(), "StaticText4")->SetText(NotNil(PopupMenu1(), "PopupMenu1")->Text());
+    NotNil(StaticText5(), "StaticText5")->SetText(Uppercase(NotNil(EditField1(), "EditField1")->Text()));
+
+    // The first equal letter decides; a letter of no case leaves flag and country as they are.
+    const std::string letter = NotNil(PopupMenu1(), "PopupMenu1")->Text();
+    const SecondSeriesCase* printer = nullptr;
+    for (const SecondSeriesCase& candidate : tabellaSecondaSerie()) {
+        for (const std::string& caseLetter : candidate.letters) {
+            if (!printer && StringCompare(letter, caseLetter) == 0)
+                printer = &candidate;
+        }
+    }
+    if (printer) {
+        NotNil(Canvas1(), "Canvas1")->SetBackdrop(printer->flag());
+        NotNil(StaticText7(), "StaticText7")->SetText(printer->country({}));
+    }
+
+    const std::int64_t sum = controlla3(NotNil(PopupMenu1(), "PopupMenu1")->Text() +
+                                        Uppercase(NotNil(EditField1(), "EditField1")->Text()));
+    if (sum == 7) {
+        NotNil(StaticText9(), "StaticText9")->SetTextColor(Color{0x00FF00});
+        NotNil(StaticText9(), "StaticText9")->SetText(Localize::kValida());
+    } else {
+        NotNil(StaticText9(), "StaticText9")->SetTextColor(Color{0xFF0000});
+        NotNil(StaticText9(), "StaticText9")->SetText(Localize::kNoValida());
+    }
+
+    NotNil(Rectangle1(), "Rectangle1")->SetVisible(true);
+}
+
+// --- Menu items ------------------------------------------------------------
+
+std::shared_ptr<MenuItem> Window2::HelpMenu() const { return MenuItemNamed<MenuItem>(*this, "HelpMenu"); }
+std::shared_ptr<AppleMenuItem> Window2::UntitledSeparator1() const
+{
+    return MenuItemNamed<AppleMenuItem>(*this, "UntitledSeparator1");
+}
+std::shared_ptr<AppleMenuItem> Window2::FileInfo() const { return MenuItemNamed<AppleMenuItem>(*this, "FileInfo"); }
+std::shared_ptr<MenuItem> Window2::UntitledSeparator2() const
+{
+    return MenuItemNamed<MenuItem>(*this, "UntitledSeparator2");
+}
+std::shared_ptr<MenuItem> Window2::HelpCorvantaLeggimi() const
+{
+    return MenuItemNamed<MenuItem>(*this, "HelpCorvantaLeggimi");
+}
+std::shared_ptr<MenuItem> Window2::WindowMenu() const { return MenuItemNamed<MenuItem>(*this, "WindowMenu"); }
+std::shared_ptr<MenuItem> Window2::FinestraSecondaSerie() const
+{
+    return MenuItemNamed<MenuItem>(*this, "FinestraSecondaSerie");
+}
+std::shared_ptr<MenuItem> Window2::FinestraPrimaSerie() const
+{
+    return MenuItemNamed<MenuItem>(*this, "FinestraPrimaSerie");
+}
+std::shared_ptr<MenuItem> Window2::EditMenu() const { return MenuItemNamed<MenuItem>(*this, "EditMenu"); }
+std::shared_ptr<MenuItem> Window2::EditSelectAll() const { return MenuItemNamed<MenuItem>(*this, "EditSelectAll"); }
+std::shared_ptr<MenuItem> Window2::UntitledMenu0() const { return MenuItemNamed<MenuItem>(*this, "UntitledMenu0"); }
+std::shared_ptr<MenuItem> Window2::EditClear() const { return MenuItemNamed<MenuItem>(*this, "EditClear"); }
+std::shared_ptr<MenuItem> Window2::EditPaste() const { return MenuItemNamed<MenuItem>(*this, "EditPaste"); }
+std::shared_ptr<MenuItem> Window2::EditCopy() const { return MenuItemNamed<MenuItem>(*this, "EditCopy"); }
+std::shared_ptr<MenuItem> Window2::EditCut() const { return MenuItemNamed<MenuItem>(*this, "EditCut"); }
+std::shared_ptr<MenuItem> Window2::UntitledMenu1() const { return MenuItemNamed<MenuItem>(*this, "UntitledMenu1"); }
+std::shared_ptr<MenuItem> Window2::EditUndo() const { return MenuItemNamed<MenuItem>(*this, "EditUndo"); }
+std::shared_ptr<MenuItem> Window2::FileMenu() const { return MenuItemNamed<MenuItem>(*this, "FileMenu"); }
+std::shared_ptr<QuitMenuItem> Window2::FileQuit() const { return MenuItemNamed<QuitMenuItem>(*this, "FileQuit"); }
+std::shared_ptr<MenuItem> Window2::UntitledSeparator() const
+{
+    return MenuItemNamed<MenuItem>(*this, "UntitledSeparator");
+}
+std::shared_ptr<MenuItem> Window2::FileClose() const { return MenuItemNamed<MenuItem>(*this, "FileClose"); }
+
+// --- Window events and the Close command -----------------------------------
+
+void Window2::AddMenuHandlers(const std::shared_ptr<Window>& window)
+{
+    auto own = NotNil(CheckCast<Window2>(window, "Window2"), "Window2");
+    AddMenuHandler("FileClose", CreateDelegate(own, &Window2::FileClose_Action));
+}
+
+void Window2::Event_Open()
+{
+    SetTitle(Title() + " (" + Localize::kSecSer() + ")");
+}
+
+void Window2::Event_Activate()
+{
+}
+
+// The Window menu ticks the series of the front window, whichever check
+// window runs this; its two items are addressed by position.
+void Window2::Event_EnableMenuItems()
+{
+    NotNil(NotNil(WindowMenu(), "WindowMenu")->Item(0), "WindowMenu item 0")->SetChecked(IsA<Window1>(Window::At(0)));
+    NotNil(NotNil(WindowMenu(), "WindowMenu")->Item(1), "WindowMenu item 1")->SetChecked(IsA<Window2>(Window::At(0)));
+}
+
+bool Window2::FileClose_Action()
+{
+    Close();
+    return false;
+}
+
+// --- Rules -----------------------------------------------------------------
+
+std::int64_t Window2::controlla3(const std::string& s)
+{
+    return rules::secondSeriesSum(s);
+}
+
+} // namespace corvanta

@@ -1,0 +1,662 @@
+// What both check windows share: their stored property lists, the enabling
+// rule and the hiding of the result panel, the masks, the Window menu marks,
+// the Close command, the contextual Edit menu, two windows side by side, and a
+// handler that meets a missing control.
+
+#include "checkwindow_road.h"
+#include "ui_fixture.h"
+
+#include "checkwindow.h"
+#include "handlers.h"
+#include "menu.h"
+#include "menubar1.h"
+#include "propertylist.h"
+#include "propertylists.h"
+#include "window1.h"
+#include "window2.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace corvanta;
+
+namespace {
+
+// --- Property lists ---------------------------------------------------------
+
+// The declared type of every property the check windows' lists use.
+const std::map<std::string, PropertyType>& declaredTypes()
+{
+    using T = PropertyType;
+    static const std::map<std::string, PropertyType> types = [] {
+        std::map<std::string, PropertyType> m;
+        for (const char* n : {"Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight", "Frame",
+                              "MacProcID", "Placement", "Left", "Top", "Index", "TabIndex", "TabPanelIndex",
+                              "TextAlign", "BorderWidth", "ListIndex", "LimitText", "Alignment", "ButtonStyle"})
+            m[n] = T::Integer;
+        for (const char* n :
+             {"CloseButton", "Resizeable", "MaximizeButton", "MinimizeButton", "FullScreenButton", "Composite",
+              "Visible", "LiveResize", "FullScreen", "MenuBarVisible", "HasBackColor", "Enabled", "AutoDeactivate",
+              "TabStop", "LockBottom", "LockRight", "LockTop", "LockLeft", "Underline", "Italic", "Bold",
+              "Transparent", "Selectable", "Multiline", "EraseBackground", "DoubleBuffer", "AcceptTabs",
+              "AcceptFocus", "UseFocusRing", "AutomaticallyCheckSpelling", "ReadOnly", "Password", "Border",
+              "Cancel", "Default"})
+            m[n] = T::Boolean;
+        for (const char* n : {"BackColor", "TextColor", "FillColor", "TopLeftColor", "BottomRightColor"})
+            m[n] = T::Color;
+        m["TextSize"] = T::Single;
+        m["TextUnit"] = T::Byte;
+        for (const char* n : {"Title", "InitialParent", "Name", "HelpTag", "DataField", "DataSource", "TextFont",
+                              "Text", "Caption", "InitialValue", "Mask", "CueText", "Format"})
+            m[n] = T::String;
+        return m;
+    }();
+    return types;
+}
+
+struct Decoded {
+    std::vector<std::string> names;
+    std::map<std::string, PropertyValue> values;
+};
+
+Decoded decode(const std::string& list)
+{
+    Decoded d;
+    ReadPropertyList(
+        list, "test",
+        [](const std::string& name) -> std::optional<PropertyType> {
+            auto it = declaredTypes().find(name);
+            if (it == declaredTypes().end())
+                return std::nullopt;
+            return it->second;
+        },
+        [&](const std::string& name, const PropertyValue& value) {
+            d.names.push_back(name);
+            d.values.insert_or_assign(name, value);
+        });
+    return d;
+}
+
+using Names = std::vector<std::string>;
+
+const Names kWindowRecords = {"Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight",
+                              "Frame", "Title", "CloseButton", "Resizeable", "MaximizeButton",
+                              "MinimizeButton", "FullScreenButton", "Composite", "MacProcID", "Placement",
+                              "Visible", "LiveResize", "FullScreen", "MenuBarVisible", "HasBackColor",
+                              "BackColor"};
+const Names kRectangleRecords = {"InitialParent", "BottomRightColor", "TopLeftColor", "BorderWidth", "FillColor",
+                                 "Enabled", "AutoDeactivate", "HelpTag", "Visible", "TabPanelIndex", "TabIndex",
+                                 "LockBottom", "LockRight", "LockTop", "LockLeft", "Height", "Width", "Top",
+                                 "Left", "Index", "Name", "TabStop"};
+Names labelRecords(bool withText)
+{
+    Names n = {"InitialParent", "DataField", "DataSource", "Underline", "Italic", "Bold",
+               "TextUnit", "TextSize", "TextFont", "AutoDeactivate", "HelpTag", "Transparent",
+               "Selectable", "Visible", "Enabled", "Multiline", "TextColor", "TextAlign"};
+    if (withText)
+        n.push_back("Text");
+    for (const char* rest : {"TabIndex", "TabPanelIndex", "LockBottom", "LockRight", "LockTop", "LockLeft", "Height",
+                             "Width", "Top", "Left", "Index", "Name", "TabStop"})
+        n.push_back(rest);
+    return n;
+}
+const Names kCanvasRecords = {"InitialParent", "Transparent", "EraseBackground", "DoubleBuffer", "AcceptTabs",
+                              "AcceptFocus", "UseFocusRing", "Enabled", "AutoDeactivate", "HelpTag", "Visible",
+                              "TabStop", "TabIndex", "TabPanelIndex", "LockBottom", "LockRight", "LockTop",
+                              "LockLeft", "Height", "Width", "Top", "Left", "Index", "Name"};
+const Names kPopupRecords = {"InitialParent", "DataField", "DataSource", "Underline", "Italic", "Bold", "TextUnit",
+                             "TextSize", "TextFont", "AutoDeactivate", "HelpTag", "Visible", "ListIndex",
+                             "InitialValue", "Enabled", "TabStop", "TabIndex", "TabPanelIndex", "LockBottom",
+                             "LockRight", "LockTop", "LockLeft", "Height", "Width", "Top", "Left", "Index", "Name"};
+const Names kEditFieldRecords = {
+    "InitialParent", "DataField", "DataSource", "AutomaticallyCheckSpelling", "Alignment", "AcceptTabs",
+    "LimitText", "ReadOnly", "Mask", "Text", "CueText", "Underline", "Italic", "Bold", "TextUnit", "TextSize",
+    "TextFont", "AutoDeactivate", "HelpTag", "Visible", "Format", "Enabled", "BackColor", "TextColor",
+    "UseFocusRing", "Password", "Border", "TabStop", "TabIndex", "TabPanelIndex", "LockBottom", "LockRight",
+    "LockTop", "LockLeft", "Height", "Width", "Top", "Left", "Index", "Name"};
+const Names kPushButtonRecords = {"InitialParent", "Underline", "Italic", "Bold", "TextUnit", "TextSize",
+                                  "TextFont", "ButtonStyle", "AutoDeactivate", "HelpTag", "Visible", "Enabled",
+                                  "Cancel", "Default", "TabStop", "TabIndex", "TabPanelIndex", "LockBottom",
+                                  "LockRight", "LockTop", "LockLeft", "Height", "Width", "Top", "Left", "Index",
+                                  "Name"};
+
+struct ListCase {
+    std::string what; // window and control
+    std::string list;
+    Names records;
+    std::string name;          // the Name record; "" for a window's list
+    std::string initialParent; // for a control's list
+    std::int64_t length;       // -1: not stated
+};
+
+void PrintTo(const ListCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
+std::vector<ListCase> listCases()
+{
+    using namespace checklists;
+    std::vector<ListCase> cases;
+    const struct {
+        const char* window;
+        const CheckWindowDesign& d;
+        std::int64_t popupLength;
+    } windows[] = {{"Window1", FirstSeriesDesign(), 396}, {"Window2", SecondSeriesDesign(), 404}};
+    for (const auto& w : windows) {
+        const std::string prefix = std::string(w.window) + ".";
+        const CheckWindowDesign& d = w.d;
+        cases.push_back({prefix + "window", WindowList(d.width, d.height), kWindowRecords, "", "", -1});
+        cases.push_back({prefix + "Rectangle1", RectangleList(d.rectangle1), kRectangleRecords, "Rectangle1", "", 313});
+        for (const LabelSpec* l : {&d.staticText3, &d.staticText6, &d.staticText7, &d.staticText8, &d.staticText9,
+                                   &d.staticText5, &d.staticText4, &d.staticText1, &d.staticText2})
+            cases.push_back({prefix + l->name, LabelList(*l), labelRecords(l->text.has_value()), l->name,
+                             l->initialParent, -1});
+        cases.push_back({prefix + "Canvas1", CanvasList(d.canvas1), kCanvasRecords, "Canvas1", "Rectangle1", -1});
+        cases.push_back({prefix + "PopupMenu1", PopupMenuList(d.letters, d.popupMenu1), kPopupRecords, "PopupMenu1",
+                         "", w.popupLength});
+        cases.push_back({prefix + "EditField1", EditFieldList(d.mask, d.editField1), kEditFieldRecords, "EditField1",
+                         "", 535});
+        cases.push_back({prefix + "PushButton1", PushButtonList(d.pushButton1), kPushButtonRecords, "PushButton1",
+                         "", -1});
+    }
+    return cases;
+}
+
+class StoredList : public ::testing::TestWithParam<ListCase> {};
+
+TEST_P(StoredList, HoldsItsRecordsInOrderAndHasItsLength)
+{
+    const ListCase& c = GetParam();
+    const Decoded d = decode(c.list);
+    EXPECT_EQ(d.names, c.records);
+
+    if (c.length >= 0) {
+        EXPECT_EQ(static_cast<std::int64_t>(c.list.size()), c.length);
+    }
+    if (c.name.empty()) {
+        EXPECT_GT(c.list.size(), 255u) << "a window's list is longer than a length byte can say";
+        EXPECT_EQ(d.values.at("Title").text(), "Corvanta");
+        EXPECT_FALSE(d.values.at("Resizeable").boolean());
+        EXPECT_FALSE(d.values.at("MaximizeButton").boolean());
+        EXPECT_TRUE(d.values.at("Visible").boolean());
+        return;
+    }
+    EXPECT_GE(c.list.size(), 313u);
+    EXPECT_LE(c.list.size(), 535u);
+    EXPECT_EQ(d.values.at("Name").text(), c.name);
+    EXPECT_EQ(d.values.at("InitialParent").text(), c.initialParent);
+    EXPECT_EQ(d.values.at("Index").integer(), kNoIndex);
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckWindows, StoredList, ::testing::ValuesIn(listCases()));
+
+TEST(StoredLists, CarryTheValuesThatDifferBetweenTheWindows)
+{
+    using namespace checklists;
+    EXPECT_EQ(decode(WindowList(611, 328)).values.at("Width").integer(), 611);
+    EXPECT_EQ(decode(WindowList(445, 248)).values.at("Height").integer(), 248);
+
+    const std::string rows1 = decode(PopupMenuList(FirstSeriesDesign().letters, FirstSeriesDesign().popupMenu1))
+                                  .values.at("InitialValue").text();
+    EXPECT_EQ(rows1, "\rH\rL\rM\rN\rP\rS\rT\rU\rV\rX\rY\rZ");
+    const std::string rows2 = decode(PopupMenuList(SecondSeriesDesign().letters, SecondSeriesDesign().popupMenu1))
+                                  .values.at("InitialValue").text();
+    EXPECT_EQ(rows2.size(), 32u);
+    EXPECT_EQ(rows2, "\rD\rE\rH\rJ\rM\rN\rP\rR\rS\rT\rU\rV\rW\rX\rY\rZ");
+
+    EXPECT_EQ(decode(EditFieldList(FirstSeriesDesign().mask, {})).values.at("Mask").text(), "99999999999");
+    EXPECT_EQ(decode(EditFieldList(SecondSeriesDesign().mask, {})).values.at("Mask").text(), "A9999999999");
+
+    const Decoded button = decode(PushButtonList({}));
+    EXPECT_FALSE(button.values.at("Enabled").boolean());
+    EXPECT_TRUE(button.values.at("Default").boolean());
+    EXPECT_FALSE(decode(RectangleList({})).values.at("Visible").boolean());
+    EXPECT_EQ(decode(RectangleList({})).values.at("FillColor").color(), Color{0xFFFBC6});
+    EXPECT_TRUE(decode(LabelList(FirstSeriesDesign().staticText9)).values.at("Bold").boolean());
+    EXPECT_EQ(decode(LabelList(SecondSeriesDesign().staticText1)).values.at("TextAlign").integer(), 1);
+}
+
+// --- Behaviour shared by both windows ---------------------------------------
+
+template <class W>
+struct Series;
+
+template <>
+struct Series<Window1> {
+    static constexpr const char* letter = "H";
+    static constexpr const char* otherLetter = "Z"; // also valid with the same number
+    static constexpr const char* number = "00000000009";
+    static constexpr const char* country = "Slovenia";
+};
+
+template <>
+struct Series<Window2> {
+    static constexpr const char* letter = "X";
+    static constexpr const char* otherLetter = "R";
+    static constexpr const char* number = "A0000000000";
+    static constexpr const char* country = "Germany";
+};
+
+template <class W>
+class CheckWindow : public UiTest {
+protected:
+    using S = Series<W>;
+    std::shared_ptr<W> open() { return W::implicitInstance(); }
+    static bool enabled(const Window& w) { return road::button(w)->isEnabled(); }
+};
+
+using BothWindows = ::testing::Types<Window1, Window2>;
+TYPED_TEST_SUITE(CheckWindow, BothWindows);
+
+TYPED_TEST(CheckWindow, TheButtonWaitsForALetterAndElevenCharacters)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    const std::string number = S::number;
+
+    // Blank row and a full field: still disabled.
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, number));
+    ASSERT_EQ(road::field(*w)->text().toStdString(), number);
+    EXPECT_FALSE(this->enabled(*w));
+
+    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, S::letter));
+    EXPECT_TRUE(this->enabled(*w));
+
+    // Deleting any character disables it, the eleventh enables it again.
+    road::field(*w)->setCursorPosition(5);
+    QTest::keyClick(road::field(*w), Qt::Key_Delete);
+    ASSERT_EQ(road::field(*w)->text().size(), 10);
+    EXPECT_FALSE(this->enabled(*w));
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, "0"));
+    EXPECT_TRUE(this->enabled(*w));
+    QTest::keyClick(road::field(*w), Qt::Key_Backspace);
+    EXPECT_FALSE(this->enabled(*w));
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, "1"));
+    EXPECT_TRUE(this->enabled(*w));
+
+    // The blank row again disables it whatever the field holds.
+    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, ""));
+    EXPECT_FALSE(this->enabled(*w));
+    EXPECT_EQ(road::field(*w)->text().size(), 11);
+}
+
+TYPED_TEST(CheckWindow, LetterFirstThenTenCharactersStayDisabled)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    const std::string number = S::number;
+    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, S::letter));
+    EXPECT_FALSE(this->enabled(*w));
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, number.substr(0, 10)));
+    EXPECT_FALSE(this->enabled(*w));
+    road::pressReturn(*w);
+    EXPECT_FALSE(road::onScreen(*w, "Rectangle1")) << "Return must not test while the button is disabled";
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, number.substr(10)));
+    EXPECT_TRUE(this->enabled(*w));
+}
+
+TYPED_TEST(CheckWindow, AnyChangeHidesTheWholePanel)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    ASSERT_NO_FATAL_FAILURE(road::check(*w, S::letter, S::number));
+    ASSERT_TRUE(road::onScreen(*w, "Rectangle1"));
+    ASSERT_EQ(road::shown(*w, "StaticText7"), S::country);
+
+    // Another letter: the button stays enabled, the panel goes.
+    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, S::otherLetter));
+    EXPECT_TRUE(this->enabled(*w));
+    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
+    for (const char* name : {"StaticText4", "StaticText5", "StaticText7", "StaticText9", "Canvas1"})
+        EXPECT_FALSE(road::onScreen(*w, name)) << name;
+    // Hidden, not cleared: the last result is still in the panel.
+    EXPECT_EQ(road::shown(*w, "StaticText7"), S::country);
+
+    road::pressReturn(*w);
+    ASSERT_TRUE(road::onScreen(*w, "Rectangle1"));
+    EXPECT_EQ(road::shown(*w, "StaticText4"), S::otherLetter);
+
+    // Deleting a character hides it too, and typing it back does not show it.
+    QTest::keyClick(road::field(*w), Qt::Key_Backspace);
+    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, std::string(S::number).substr(10)));
+    EXPECT_TRUE(this->enabled(*w));
+    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
+}
+
+TYPED_TEST(CheckWindow, AContextualClickPopsUpACopyOfTheEditMenu)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    const std::string typed = std::string(S::number).substr(0, 3);
+    std::vector<std::shared_ptr<MenuItem>> popped;
+    MenuItem::SetPopUpChooserForTesting([&](const std::shared_ptr<MenuItem>& menu) {
+        popped.push_back(menu);
+        return std::shared_ptr<MenuItem>();
+    });
+    auto edit = NotNil(w->EditMenu());
+    std::vector<std::string> texts;
+    for (std::int64_t i = 0; i < edit->Count(); ++i)
+        texts.push_back(edit->Item(i)->Text());
+    ASSERT_FALSE(texts.empty());
+
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, typed));
+    QTest::mouseClick(road::field(*w), Qt::LeftButton);
+    EXPECT_TRUE(popped.empty()) << "an ordinary click is left to the field";
+
+    QTest::mouseClick(road::field(*w), Qt::RightButton);
+    MenuItem::SetPopUpChooserForTesting({});
+    ASSERT_EQ(popped.size(), 1u);
+    const auto& copy = popped[0];
+    ASSERT_NE(copy, nullptr);
+    EXPECT_NE(copy, edit) << "the menu bar's own Edit menu must not be popped up";
+    EXPECT_STREQ(copy->className(), edit->className());
+    ASSERT_EQ(copy->Count(), edit->Count());
+    for (std::int64_t i = 0; i < copy->Count(); ++i) {
+        EXPECT_NE(copy->Item(i), edit->Item(i));
+        EXPECT_EQ(copy->Item(i)->Text(), texts[static_cast<std::size_t>(i)]);
+    }
+
+    // The Edit menu of the bar is as it was, and the field too.
+    EXPECT_EQ(w->EditMenu(), edit);
+    ASSERT_EQ(edit->Count(), static_cast<std::int64_t>(texts.size()));
+    for (std::int64_t i = 0; i < edit->Count(); ++i)
+        EXPECT_EQ(edit->Item(i)->Text(), texts[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(road::field(*w)->text().toStdString(), typed);
+}
+
+TYPED_TEST(CheckWindow, MouseDownAnswersWhetherItHandledTheClick)
+{
+    auto w = this->open();
+    int popups = 0;
+    MenuItem::SetPopUpChooserForTesting([&](const std::shared_ptr<MenuItem>&) {
+        ++popups;
+        return std::shared_ptr<MenuItem>();
+    });
+    // Outside a mouse-down there is no contextual click.
+    EXPECT_FALSE(w->EditField1_MouseDown(w->EditField1(), 3, 4));
+    EXPECT_FALSE(w->EditField1_ConstructContextualMenu(w->EditField1(), w->EditMenu(), 3, 4));
+    MenuItem::SetPopUpChooserForTesting({});
+    EXPECT_EQ(popups, 0);
+}
+
+TYPED_TEST(CheckWindow, CloseClosesThisWindowAndAnswersFalse)
+{
+    auto w = this->open();
+    auto handler = w->MenuHandler("FileClose");
+    ASSERT_TRUE(handler);
+    EXPECT_FALSE(handler());
+    EXPECT_FALSE(w->IsOpen());
+    EXPECT_EQ(Window::ImplicitWindow(w->classRecord().name()), nullptr);
+    EXPECT_EQ(w->ControlByName("PushButton1"), nullptr);
+}
+
+TYPED_TEST(CheckWindow, MenuItemAccessorsFindTheSharedBarsItems)
+{
+    auto w = this->open();
+    auto bar = MenuBar1::implicitInstance();
+    EXPECT_EQ(w->MenuBar(), bar);
+    EXPECT_EQ(w->FileMenu(), bar->Lookup("FileMenu"));
+    EXPECT_EQ(w->FileClose(), bar->Lookup("FileClose"));
+    EXPECT_EQ(w->UntitledSeparator(), bar->Lookup("UntitledSeparator"));
+    EXPECT_EQ(w->FileQuit(), bar->Lookup("FileQuit"));
+    EXPECT_EQ(w->EditMenu(), bar->Lookup("EditMenu"));
+    EXPECT_EQ(w->EditUndo(), bar->Lookup("EditUndo"));
+    EXPECT_EQ(w->UntitledMenu1(), bar->Lookup("UntitledMenu1"));
+    EXPECT_EQ(w->EditCut(), bar->Lookup("EditCut"));
+    EXPECT_EQ(w->EditCopy(), bar->Lookup("EditCopy"));
+    EXPECT_EQ(w->EditPaste(), bar->Lookup("EditPaste"));
+    EXPECT_EQ(w->EditClear(), bar->Lookup("EditClear"));
+    EXPECT_EQ(w->UntitledMenu0(), bar->Lookup("UntitledMenu0"));
+    EXPECT_EQ(w->EditSelectAll(), bar->Lookup("EditSelectAll"));
+    EXPECT_EQ(w->WindowMenu(), bar->Lookup("WindowMenu"));
+    EXPECT_EQ(w->FinestraPrimaSerie(), bar->Lookup("FinestraPrimaSerie"));
+    EXPECT_EQ(w->FinestraSecondaSerie(), bar->Lookup("FinestraSecondaSerie"));
+    EXPECT_EQ(w->HelpMenu(), bar->Lookup("HelpMenu"));
+    EXPECT_EQ(w->HelpCorvantaLeggimi(), bar->Lookup("HelpCorvantaLeggimi"));
+    EXPECT_EQ(w->UntitledSeparator2(), bar->Lookup("UntitledSeparator2"));
+    EXPECT_EQ(w->FileInfo(), bar->Lookup("FileInfo"));
+    EXPECT_EQ(w->UntitledSeparator1(), bar->Lookup("UntitledSeparator1"));
+    EXPECT_NE(w->FileQuit(), nullptr);
+    EXPECT_NE(w->FileInfo(), nullptr);
+    EXPECT_NE(w->EditMenu(), nullptr);
+    // The Window menu holds the first-series item first and the second-series item second.
+    EXPECT_EQ(w->WindowMenu()->Item(0), w->FinestraPrimaSerie());
+    EXPECT_EQ(w->WindowMenu()->Item(1), w->FinestraSecondaSerie());
+}
+
+// The field admits only what its mask does, and no more than eleven characters.
+struct MaskCase {
+    bool secondSeries;
+    std::string typed;
+    std::string held;
+};
+
+void PrintTo(const MaskCase& c, std::ostream* os)
+{
+    *os << (c.secondSeries ? "Window2 " : "Window1 ") << c.typed;
+}
+
+class Masks : public UiTest, public ::testing::WithParamInterface<MaskCase> {};
+
+TEST_P(Masks, RefuseWhatTheyDoNotAdmit)
+{
+    const MaskCase& c = GetParam();
+    std::shared_ptr<Window> w;
+    if (c.secondSeries)
+        w = Window2::implicitInstance();
+    else
+        w = Window1::implicitInstance();
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, c.typed));
+    EXPECT_EQ(road::field(*w)->text().toStdString(), c.held);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckWindows, Masks,
+    ::testing::Values(MaskCase{false, "12ab3-4 5", "12345"}, MaskCase{false, "A0000000009", "0000000009"},
+                      MaskCase{false, "000000000091", "00000000009"}, MaskCase{true, "5", ""},
+                      MaskCase{true, "AB1", "A1"}, MaskCase{true, "x12", "x12"},
+                      MaskCase{true, "A00000000001", "A0000000000"}, MaskCase{true, "Z-9 9", "Z99"}));
+
+// --- Windows side by side ---------------------------------------------------
+
+// A window of neither check class, such as the About window.
+class OtherWindow : public Window {
+public:
+    const ClassRecord& classRecord() const override
+    {
+        static const ClassRecord record("OtherWindow.OtherWindow");
+        return record;
+    }
+
+protected:
+    void Layout() override { SetProperties(PropertyList({{"Width", 200}, {"Height", 100}, {"Visible", true}})); }
+};
+
+enum class Front { First, Second, Other };
+
+struct MarkCase {
+    bool secondRuns; // which check window's handler runs
+    Front front;
+    bool firstChecked;
+    bool secondChecked;
+};
+
+void PrintTo(const MarkCase& c, std::ostream* os)
+{
+    const char* front[] = {"Window1", "Window2", "another window"};
+    *os << (c.secondRuns ? "Window2" : "Window1") << " runs, " << front[static_cast<int>(c.front)] << " in front";
+}
+
+class WindowMenuMarks : public UiTest, public ::testing::WithParamInterface<MarkCase> {};
+
+TEST_P(WindowMenuMarks, FollowTheFrontWindow)
+{
+    const MarkCase& c = GetParam();
+    auto w1 = Window1::implicitInstance();
+    auto w2 = Window2::implicitInstance();
+    auto other = std::make_shared<OtherWindow>();
+    other->Constructor();
+
+    std::shared_ptr<Window> front = c.front == Front::First ? std::shared_ptr<Window>(w1)
+                                    : c.front == Front::Second ? std::shared_ptr<Window>(w2)
+                                                               : std::shared_ptr<Window>(other);
+    front->Show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Window::At(0), front);
+
+    // Start from the opposite marks, so that each one must be set.
+    auto primo = NotNil(w1->FinestraPrimaSerie());
+    auto secondo = NotNil(w1->FinestraSecondaSerie());
+    primo->SetChecked(!c.firstChecked);
+    secondo->SetChecked(!c.secondChecked);
+
+    if (c.secondRuns)
+        w2->Event_EnableMenuItems();
+    else
+        w1->Event_EnableMenuItems();
+    EXPECT_EQ(primo->Checked(), c.firstChecked);
+    EXPECT_EQ(secondo->Checked(), c.secondChecked);
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckWindows, WindowMenuMarks,
+                         ::testing::Values(MarkCase{false, Front::First, true, false},
+                                           MarkCase{true, Front::First, true, false},
+                                           MarkCase{false, Front::Second, false, true},
+                                           MarkCase{true, Front::Second, false, true},
+                                           MarkCase{false, Front::Other, false, false},
+                                           MarkCase{true, Front::Other, false, false}));
+
+class TwoWindows : public UiTest {};
+
+TEST_F(TwoWindows, TheFrameworkRaisesTheMarksOnTheFrontWindow)
+{
+    auto w1 = Window1::implicitInstance();
+    RaiseEnableMenuItems();
+    EXPECT_TRUE(w1->FinestraPrimaSerie()->Checked());
+    EXPECT_FALSE(w1->FinestraSecondaSerie()->Checked());
+
+    auto w2 = Window2::implicitInstance();
+    w2->Show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Window::At(0), w2);
+    RaiseEnableMenuItems();
+    EXPECT_FALSE(w1->FinestraPrimaSerie()->Checked());
+    EXPECT_TRUE(w1->FinestraSecondaSerie()->Checked());
+}
+
+TEST_F(TwoWindows, TheCloseItemClosesOnlyTheFrontCheckWindow)
+{
+    auto w1 = Window1::implicitInstance();
+    auto w2 = Window2::implicitInstance();
+    w2->Show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Window::At(0), w2);
+
+    ChooseMenuItem(NotNil(w2->FileClose()));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w2->IsOpen());
+    EXPECT_TRUE(w1->IsOpen());
+    EXPECT_EQ(Window::ImplicitWindow("Window1.Window1"), w1);
+    EXPECT_EQ(Window::ImplicitWindow("Window2.Window2"), nullptr);
+
+    ASSERT_EQ(Window::At(0), w1);
+    ChooseMenuItem(NotNil(w1->FileClose()));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w1->IsOpen());
+    EXPECT_EQ(Window::WindowCount(), 0);
+}
+
+TEST_F(TwoWindows, EachWindowActsOnItsOwnControls)
+{
+    auto w1 = Window1::implicitInstance();
+    auto w2 = Window2::implicitInstance();
+    ASSERT_NO_FATAL_FAILURE(road::check(*w1, "H", "00000000009"));
+    ASSERT_NO_FATAL_FAILURE(road::check(*w2, "X", "A0000000001"));
+    EXPECT_TRUE(road::onScreen(*w1, "Rectangle1"));
+    EXPECT_TRUE(road::onScreen(*w2, "Rectangle1"));
+    EXPECT_EQ(road::shown(*w1, "StaticText9"), "is Valid");
+    EXPECT_EQ(road::shown(*w2, "StaticText9"), "is INVALID");
+
+    // A change in the second window hides only its own panel.
+    QTest::keyClick(road::field(*w2), Qt::Key_Backspace);
+    EXPECT_FALSE(road::onScreen(*w2, "Rectangle1"));
+    EXPECT_FALSE(road::button(*w2)->isEnabled());
+    EXPECT_TRUE(road::onScreen(*w1, "Rectangle1"));
+    EXPECT_TRUE(road::button(*w1)->isEnabled());
+
+    // Each test button reads its own window's letter and number.
+    road::pressReturn(*w1);
+    EXPECT_EQ(road::shown(*w1, "StaticText4"), "H");
+    EXPECT_EQ(road::shown(*w1, "StaticText7"), "Slovenia");
+    EXPECT_EQ(road::shown(*w2, "StaticText4"), "X");
+    EXPECT_EQ(road::shown(*w2, "StaticText5"), "A0000000001");
+}
+
+// --- A handler that meets a missing control ---------------------------------
+
+// The first-series window with only its pop-up, field and button: every
+// handler that reaches for the result panel finds nothing.
+class Window1WithoutPanel : public Window1 {
+protected:
+    void CreateControls() override
+    {
+        using namespace checkwindow;
+        using namespace checklists;
+        const CheckWindowDesign& d = FirstSeriesDesign();
+        CreateControl<PopupMenu>(*this, "PopupMenu1");
+        Registered<PopupMenu>(*this, "PopupMenu1")->SetProperties(PopupMenuList(d.letters, d.popupMenu1));
+        Registered<PopupMenu>(*this, "PopupMenu1")->Change = CreateDelegate(self<Window1>(), &Window1::PopupMenu1_Change);
+        CreateControl<TextField>(*this, "EditField1");
+        Registered<TextField>(*this, "EditField1")->SetProperties(EditFieldList(d.mask, d.editField1));
+        Registered<TextField>(*this, "EditField1")->TextChange =
+            CreateDelegate(self<Window1>(), &Window1::EditField1_TextChange);
+        CreateControl<PushButton>(*this, "PushButton1");
+        Registered<PushButton>(*this, "PushButton1")->SetProperties(PushButtonList(d.pushButton1));
+        Registered<PushButton>(*this, "PushButton1")->Action =
+            CreateDelegate(self<Window1>(), &Window1::PushButton1_Action);
+    }
+};
+
+TEST_F(TwoWindows, AMissingControlEndsTheHandlerAndTheApplicationGoesOn)
+{
+    auto w = std::make_shared<Window1WithoutPanel>();
+    w->Constructor();
+    ASSERT_EQ(w->Rectangle1(), nullptr);
+    EXPECT_THROW(w->PushButton1_Action(w->PushButton1()), NilObjectException);
+
+    const int before = ReportedExceptionCount();
+    ::testing::internal::CaptureStderr();
+    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, "H"));
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, "00000000009"));
+    // The button's state is set before the missing panel is reached.
+    EXPECT_TRUE(road::button(*w)->isEnabled());
+    road::pressReturn(*w);
+    const std::string reported = ::testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(ReportedExceptionCount() - before, 1 + 11 + 1) << reported;
+    EXPECT_NE(reported.find("Unhandled NilObjectException"), std::string::npos) << reported;
+    EXPECT_TRUE(w->IsOpen());
+
+    // Still answering: a change is handled (and fails) again.
+    QTest::keyClick(road::field(*w), Qt::Key_Backspace);
+    EXPECT_FALSE(road::button(*w)->isEnabled());
+}
+
+TEST_F(TwoWindows, AClosedWindowsHandlersFindNoControls)
+{
+    auto w = Window2::implicitInstance();
+    auto button = w->PushButton1();
+    w->Close();
+    EXPECT_THROW(w->PushButton1_Action(button), NilObjectException);
+    EXPECT_THROW(w->PopupMenu1_Change(nullptr), NilObjectException);
+}
+
+} // namespace

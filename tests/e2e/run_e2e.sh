@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# End to end: starts the built application on a private X server (the real
+# xcb platform, no window manager), picks a letter and types a first-series
+# serial number with real keyboard and mouse input, checks that the result
+# panel appears, then quits with Ctrl+Q and expects exit code 0.
+#
+# Usage: run_e2e.sh <path to the corvanta executable>
+# Exit codes: 0 passed, 1 failed, 77 skipped (Xvfb or xdotool missing).
+
+set -u
+
+app=${1:?usage: run_e2e.sh <corvanta executable>}
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+[ -x "$app" ] || { echo "FAIL: no executable at $app" >&2; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/corvanta-e2e.XXXXXX")
+xvfb_pid=
+app_pid=
+
+cleanup() {
+    if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+        kill "$app_pid" 2>/dev/null
+        sleep 0.2
+        kill -9 "$app_pid" 2>/dev/null
+    fi
+    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+        kill "$xvfb_pid" 2>/dev/null
+    fi
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$work/app.err" ]; then
+        echo "--- application's standard error:" >&2
+        cat "$work/app.err" >&2
+    fi
+    exit 1
+}
+
+# The server chooses a free display itself and writes its number once it
+# accepts connections.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.err" &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.err" >&2; fail "Xvfb did not start"; }
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb gave no display number"
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+# The real platform and the default (English) texts.
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+export QT_AUTO_SCREEN_SCALE_FACTOR=0 LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=
+
+"$app" >"$work/app.out" 2>"$work/app.err" &
+app_pid=$!
+
+win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Corvanta \(First Series\)$' 2>/dev/null | head -n 1)
+[ -n "$win" ] || fail "no window titled \"Corvanta (First Series)\" within 20 s"
+
+# Geometry of the window (no decorations without a window manager). The
+# check window's content is 611 x 328 under the menu bar.
+eval "$(xdotool getwindowgeometry --shell "$win")"
+win_x=$X win_y=$Y win_h=$HEIGHT
+menu_h=$((win_h - 328))
+[ "$menu_h" -ge 0 ] || fail "window is $WIDTH x $HEIGHT, smaller than its content"
+
+# Window-relative point of a spot in the content area.
+at() { echo "$1 $(($2 + menu_h))"; }
+
+pixel() { # colour at content point x y as RRGGBB, empty when it cannot be read
+    import -silent -window root "$work/shot.png" 2>/dev/null || return 0
+    convert "$work/shot.png" -crop "1x1+$((win_x + $1))+$((win_y + menu_h + $2))" +repage txt:- 2>/dev/null |
+        sed -n 's/^0,0:.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | tr 'a-f' 'A-F'
+}
+
+# ImageMagick is optional: without it the panel is not looked at.
+have_import=0
+command -v import >/dev/null 2>&1 && command -v convert >/dev/null 2>&1 && have_import=1
+
+# Inside the result panel, above its first line of text: its fill colour
+# once the panel shows.
+panel_x=300 panel_y=131
+if [ "$have_import" = 1 ]; then
+    before=$(pixel $panel_x $panel_y)
+    [ "$before" != "FFFBC6" ] || fail "the result panel shows before any input"
+fi
+
+xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win" 2>/dev/null || true
+
+# The letter: open the pop-up (328,45 63x20), pick "H", confirm.
+xdotool mousemove --window "$win" $(at 359 55) click 1
+sleep 0.5
+xdotool key H
+sleep 0.2
+xdotool key Return
+sleep 0.3
+
+# The number: click into the field (395,45 127x22), type, press Return for
+# the default Test button.
+xdotool mousemove --window "$win" $(at 458 56) click 1
+sleep 0.3
+xdotool type --delay 40 00000000009
+sleep 0.2
+xdotool key Return
+
+if [ "$have_import" = 1 ]; then
+    shown=
+    for _ in $(seq 1 50); do
+        shown=$(pixel $panel_x $panel_y)
+        [ "$shown" = "FFFBC6" ] && break
+        sleep 0.1
+    done
+    cp "$work/shot.png" "${TMPDIR:-/tmp}/corvanta-e2e.png" 2>/dev/null || true
+    [ "$shown" = "FFFBC6" ] || fail "the result panel did not appear (colour $shown, was $before)"
+fi
+
+kill -0 "$app_pid" 2>/dev/null || fail "the application ended before Ctrl+Q"
+
+# Quit through the menu shortcut.
+xdotool windowfocus "$win" 2>/dev/null || true
+xdotool key ctrl+q
+
+status=
+for _ in $(seq 1 100); do
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+        wait "$app_pid"
+        status=$?
+        app_pid=
+        break
+    fi
+    sleep 0.1
+done
+[ -n "$status" ] || fail "the application did not quit within 10 s of Ctrl+Q"
+[ "$status" -eq 0 ] || fail "the application exited with $status"
+if grep -q "Unhandled" "$work/app.err"; then
+    fail "the application reported an unhandled exception"
+fi
+
+echo "PASS"
+exit 0

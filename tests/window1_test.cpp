@@ -1,0 +1,271 @@
+// The first-series check window on real widgets: how it is built, and the
+// check through the user's road (letter, number, Return, result panel).
+
+#include "checkwindow_road.h"
+#include "ui_fixture.h"
+
+#include "localize.h"
+#include "pictures.h"
+#include "system.h"
+#include "window1.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace corvanta;
+
+namespace {
+
+const char* const kPanelControls[] = {"StaticText3", "StaticText6", "StaticText7", "StaticText8",
+                                      "StaticText9", "StaticText5", "Canvas1",     "StaticText4"};
+
+class Window1Test : public UiTest {
+protected:
+    void TearDown() override
+    {
+        SystemClass::SetLanguageForTesting(std::nullopt);
+        UiTest::TearDown();
+    }
+};
+
+TEST_F(Window1Test, OpensInItsInitialState)
+{
+    auto w = Window1::implicitInstance();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->IsOpen());
+    EXPECT_EQ(w->classRecord().name(), "Window1.Window1");
+    EXPECT_EQ(w->widget()->objectName(), "Window1.Window1");
+
+    EXPECT_EQ(w->contentWidget()->size(), QSize(611, 328));
+    EXPECT_EQ(w->widget()->minimumSize(), w->widget()->maximumSize()) << "the window must not be resizable";
+    EXPECT_FALSE(w->Resizeable());
+    EXPECT_FALSE(w->widget()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w->widget()->isVisible());
+    EXPECT_EQ(w->Title(), "Corvanta (First Series)");
+    EXPECT_EQ(w->widget()->windowTitle(), "Corvanta (First Series)");
+
+    QComboBox* box = road::combo(*w);
+    ASSERT_NE(box, nullptr);
+    const std::vector<std::string> rows = {"", "H", "L", "M", "N", "P", "S", "T", "U", "V", "X", "Y", "Z"};
+    ASSERT_EQ(box->count(), static_cast<int>(rows.size()));
+    for (int i = 0; i < box->count(); ++i)
+        EXPECT_EQ(box->itemText(i).toStdString(), rows[static_cast<std::size_t>(i)]) << "row " << i;
+    EXPECT_EQ(box->currentIndex(), 0);
+    EXPECT_EQ(w->PopupMenu1()->ListIndex(), 0);
+    EXPECT_EQ(w->PopupMenu1()->Text(), "");
+
+    EXPECT_EQ(w->EditField1()->Mask(), "99999999999");
+    EXPECT_EQ(road::field(*w)->text(), "");
+
+    QPushButton* button = road::button(*w);
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_TRUE(button->isDefault());
+    EXPECT_EQ(button->text(), "Test");
+
+    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
+    for (const char* name : kPanelControls) {
+        ASSERT_NE(road::named(*w, name), nullptr) << name;
+        EXPECT_FALSE(road::onScreen(*w, name)) << name << " shows with the panel hidden";
+    }
+
+    EXPECT_EQ(road::shown(*w, "StaticText3"), "The banknote");
+    EXPECT_EQ(road::shown(*w, "StaticText6"), "comes from");
+    EXPECT_EQ(road::shown(*w, "StaticText8"), "and the numbers");
+    EXPECT_EQ(road::shown(*w, "StaticText1"), "Code");
+    EXPECT_EQ(road::shown(*w, "StaticText2"), "Serial Number");
+    for (const char* name : {"StaticText4", "StaticText5", "StaticText7", "StaticText9"})
+        EXPECT_EQ(road::shown(*w, name), "") << name;
+    EXPECT_TRUE(w->StaticText9()->Bold());
+    EXPECT_EQ(w->Canvas1()->Backdrop(), nullptr);
+
+    EXPECT_EQ(w->Backdrop(), _x_eurob::eurob());
+    EXPECT_NE(w->Backdrop(), nullptr) << "eurob.gif ships with the application";
+}
+
+TEST_F(Window1Test, ControlsSitWhereTheWindowPlacesThem)
+{
+    auto w = Window1::implicitInstance();
+    struct Spot {
+        const char* name;
+        int left, top, width, height;
+    };
+    const Spot spots[] = {
+        {"Rectangle1", 297, 126, 282, 131}, {"StaticText3", 308, 140, 92, 20}, {"StaticText4", 418, 140, 17, 20},
+        {"StaticText5", 441, 140, 127, 20}, {"StaticText6", 308, 178, 92, 20}, {"Canvas1", 405, 181, 20, 13},
+        {"StaticText7", 441, 178, 127, 20}, {"StaticText8", 308, 217, 127, 20}, {"StaticText9", 441, 217, 124, 20},
+        {"StaticText1", 328, 14, 63, 20},   {"StaticText2", 395, 14, 127, 20}, {"PopupMenu1", 328, 45, 63, 20},
+        {"EditField1", 395, 45, 127, 22},   {"PushButton1", 495, 94, 80, 20},
+    };
+    for (const Spot& s : spots) {
+        QWidget* widget = road::named(*w, s.name);
+        ASSERT_NE(widget, nullptr) << s.name;
+        const QRect inWindow(widget->mapTo(w->contentWidget(), QPoint(0, 0)), widget->size());
+        EXPECT_EQ(inWindow, QRect(s.left, s.top, s.width, s.height)) << s.name;
+    }
+}
+
+TEST_F(Window1Test, LabelsFollowTheLanguageOfTheirCreation)
+{
+    SystemClass::SetLanguageForTesting("it");
+    auto w = Window1::implicitInstance();
+    ASSERT_NE(Localize::kLaBanc("it"), "The banknote") << "the Italian localization is missing";
+
+    EXPECT_EQ(road::shown(*w, "StaticText3"), Localize::kLaBanc("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText6"), Localize::kProvDa("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText8"), Localize::kELaNum("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText1"), Localize::kLett("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText2"), Localize::kNum("it"));
+    EXPECT_EQ(road::button(*w)->text().toStdString(), Localize::kVerifica("it"));
+    EXPECT_EQ(w->Title(), "Corvanta (" + Localize::kPriSer("it") + ")");
+
+    // The labels stay as built; the verdict and the country are read at each check.
+    SystemClass::SetLanguageForTesting("en");
+    ASSERT_NO_FATAL_FAILURE(road::check(*w, "H", "00000000009"));
+    EXPECT_EQ(road::shown(*w, "StaticText3"), Localize::kLaBanc("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText9"), "is Valid");
+    EXPECT_EQ(road::shown(*w, "StaticText7"), "Slovenia");
+}
+
+TEST_F(Window1Test, OneWindowWhileOpenAFreshOneAfterClose)
+{
+    auto first = Window1::implicitInstance();
+    EXPECT_EQ(Window1::implicitInstance(), first);
+    EXPECT_EQ(Window::WindowCount(), 1);
+
+    ASSERT_NO_FATAL_FAILURE(road::check(*first, "Z", "00000000009"));
+    ASSERT_TRUE(road::onScreen(*first, "Rectangle1"));
+    first->Close();
+    EXPECT_FALSE(first->IsOpen());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    auto next = Window1::implicitInstance();
+    EXPECT_NE(next, first);
+    EXPECT_EQ(next->Title(), "Corvanta (First Series)");
+    EXPECT_EQ(road::combo(*next)->currentIndex(), 0);
+    EXPECT_EQ(road::field(*next)->text(), "");
+    EXPECT_FALSE(road::button(*next)->isEnabled());
+    EXPECT_FALSE(road::onScreen(*next, "Rectangle1"));
+    EXPECT_EQ(road::shown(*next, "StaticText9"), "");
+}
+
+// --- The check --------------------------------------------------------------
+
+struct FirstSeriesCase {
+    std::string letter;
+    std::string number;
+    std::string country;
+    std::function<std::shared_ptr<Picture>()> flag;
+    bool valid;
+};
+
+void PrintTo(const FirstSeriesCase& c, std::ostream* os)
+{
+    *os << c.letter << " " << c.number;
+}
+
+class FirstSeriesCheck : public Window1Test, public ::testing::WithParamInterface<FirstSeriesCase> {};
+
+TEST_P(FirstSeriesCheck, ShowsCountryFlagAndVerdict)
+{
+    const FirstSeriesCase& c = GetParam();
+    auto w = Window1::implicitInstance();
+    ASSERT_NO_FATAL_FAILURE(road::check(*w, c.letter, c.number));
+
+    EXPECT_TRUE(road::onScreen(*w, "Rectangle1"));
+    for (const char* name : kPanelControls)
+        EXPECT_TRUE(road::onScreen(*w, name)) << name;
+    EXPECT_EQ(road::shown(*w, "StaticText4"), c.letter);
+    EXPECT_EQ(road::shown(*w, "StaticText5"), c.number);
+    EXPECT_EQ(road::shown(*w, "StaticText7"), c.country);
+    EXPECT_EQ(w->Canvas1()->Backdrop(), c.flag()) << "the flag is the accessor's picture";
+    EXPECT_NE(w->Canvas1()->Backdrop(), nullptr);
+    EXPECT_EQ(road::shown(*w, "StaticText9"), c.valid ? "is Valid" : "is INVALID");
+    EXPECT_EQ(w->StaticText9()->TextColor(), c.valid ? Color{0x00FF00} : Color{0xFF0000});
+    auto* verdict = w->widget()->findChild<QLabel*>("StaticText9");
+    EXPECT_EQ(verdict->palette().color(verdict->foregroundRole()), c.valid ? QColor(0, 255, 0) : QColor(255, 0, 0));
+    // Pressing leaves the button as it was.
+    EXPECT_TRUE(road::button(*w)->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, FirstSeriesCheck,
+    ::testing::Values(
+        FirstSeriesCase{"H", "00000000009", "Slovenia", &_x_slovenia::slovenia, true},
+        // The digital root 9 is right but a final 0 never passes.
+        FirstSeriesCase{"H", "00000000090", "Slovenia", &_x_slovenia::slovenia, false},
+        // Digital root 0 against 9: the check digit is not even tried.
+        FirstSeriesCase{"H", "00000000000", "Slovenia", &_x_slovenia::slovenia, false},
+        FirstSeriesCase{"L", "00000000005", "Finland", &_x_finlandia::finlandia, true},
+        FirstSeriesCase{"Z", "00000000009", "Belgium", &_x_belgio::belgio, true},
+        FirstSeriesCase{"Z", "00000000018", "Belgium", &_x_belgio::belgio, true},
+        FirstSeriesCase{"S", "00000000002", "Italy", &_x_italia::italia, false},
+        FirstSeriesCase{"S", "00000000007", "Italy", &_x_italia::italia, true},
+        // Every digit counts, wherever it stands.
+        FirstSeriesCase{"H", "90000000009", "Slovenia", &_x_slovenia::slovenia, true},
+        FirstSeriesCase{"H", "00000000981", "Slovenia", &_x_slovenia::slovenia, true},
+        FirstSeriesCase{"X", "12345678902", "Germany", &_x_germania::germania, true},
+        FirstSeriesCase{"X", "12345678901", "Germany", &_x_germania::germania, false}));
+
+// Every letter the pop-up offers, with ten zeros and its expected root as the check digit.
+INSTANTIATE_TEST_SUITE_P(
+    EveryLetter, FirstSeriesCheck,
+    ::testing::Values(FirstSeriesCase{"H", "00000000009", "Slovenia", &_x_slovenia::slovenia, true},
+                      FirstSeriesCase{"L", "00000000005", "Finland", &_x_finlandia::finlandia, true},
+                      FirstSeriesCase{"M", "00000000004", "Portugal", &_x_portogallo::portogallo, true},
+                      FirstSeriesCase{"N", "00000000003", "Austria", &_x_austria::austria, true},
+                      FirstSeriesCase{"P", "00000000001", "Netherlands", &_x_paesibassi::paesibassi, true},
+                      FirstSeriesCase{"S", "00000000007", "Italy", &_x_italia::italia, true},
+                      FirstSeriesCase{"T", "00000000006", "Ireland", &_x_irlanda::irlanda, true},
+                      FirstSeriesCase{"U", "00000000005", "France", &_x_francia::francia, true},
+                      FirstSeriesCase{"V", "00000000004", "Spain", &_x_spagna::spagna, true},
+                      FirstSeriesCase{"X", "00000000002", "Germany", &_x_germania::germania, true},
+                      FirstSeriesCase{"Y", "00000000001", "Greece", &_x_grecia::grecia, true},
+                      FirstSeriesCase{"Z", "00000000009", "Belgium", &_x_belgio::belgio, true},
+                      // One off the expected root: invalid for every letter.
+                      FirstSeriesCase{"M", "00000000005", "Portugal", &_x_portogallo::portogallo, false},
+                      FirstSeriesCase{"Y", "00000000002", "Greece", &_x_grecia::grecia, false}));
+
+TEST_F(Window1Test, ASecondCheckRewritesThePanel)
+{
+    auto w = Window1::implicitInstance();
+    ASSERT_NO_FATAL_FAILURE(road::check(*w, "H", "00000000009"));
+    ASSERT_EQ(road::shown(*w, "StaticText9"), "is Valid");
+
+    // Another letter with the same number: Portugal, and the verdict turns red.
+    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, "M"));
+    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
+    road::pressReturn(*w);
+    EXPECT_TRUE(road::onScreen(*w, "Rectangle1"));
+    EXPECT_EQ(road::shown(*w, "StaticText4"), "M");
+    EXPECT_EQ(road::shown(*w, "StaticText7"), "Portugal");
+    EXPECT_EQ(w->Canvas1()->Backdrop(), _x_portogallo::portogallo());
+    EXPECT_EQ(road::shown(*w, "StaticText9"), "is INVALID");
+    EXPECT_EQ(w->StaticText9()->TextColor(), Color{0xFF0000});
+
+    // A second press without a change repeats the same result.
+    road::pressReturn(*w);
+    EXPECT_TRUE(road::onScreen(*w, "Rectangle1"));
+    EXPECT_EQ(road::shown(*w, "StaticText9"), "is INVALID");
+}
+
+TEST_F(Window1Test, RulesReadTheLetterFromThePopUp)
+{
+    auto w = Window1::implicitInstance();
+    EXPECT_EQ(w->controlla("99999999999"), 9);
+    EXPECT_EQ(w->controlla(""), 0);
+    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, "H"));
+    EXPECT_TRUE(w->controlla2("00000000009"));
+    EXPECT_FALSE(w->controlla2("00000000000"));
+    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, "L"));
+    EXPECT_FALSE(w->controlla2("00000000009"));
+    EXPECT_TRUE(w->controlla2("00000000005"));
+}
+
+} // namespace
