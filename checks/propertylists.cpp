@@ -60,7 +60,7 @@ std::string RectangleList(const Place& place)
     });
 }
 
-std::string LabelList(const LabelSpec& label)
+std::string LabelList(const LabelValues& label)
 {
     const std::string head = PropertyList({
         {"InitialParent", label.initialParent},

@@ -19,7 +19,7 @@ struct Place {
 };
 
 // What tells one label's list from another's.
-struct LabelSpec {
+struct LabelValues {
     const char* name;
     const char* initialParent;       // "" for a label placed on the window
     bool bold;
@@ -35,7 +35,7 @@ struct LabelSpec {
 std::string WindowList(std::int64_t width, std::int64_t height);
 
 std::string RectangleList(const Place& place);
-std::string LabelList(const LabelSpec& label);
+std::string LabelList(const LabelValues& label);
 std::string CanvasList(const Place& place);
 // letters: one character per row after the blank first row.
 std::string PopupMenuList(const std::string& letters, const Place& place);
@@ -50,16 +50,16 @@ struct CheckWindowDesign {
     std::int64_t width;
     std::int64_t height;
     Place rectangle1;
-    LabelSpec staticText3;
-    LabelSpec staticText6;
-    LabelSpec staticText7;
-    LabelSpec staticText8;
-    LabelSpec staticText9;
-    LabelSpec staticText5;
+    LabelValues staticText3;
+    LabelValues staticText6;
+    LabelValues staticText7;
+    LabelValues staticText8;
+    LabelValues staticText9;
+    LabelValues staticText5;
     Place canvas1;
-    LabelSpec staticText4;
-    LabelSpec staticText1;
-    LabelSpec staticText2;
+    LabelValues staticText4;
+    LabelValues staticText1;
+    LabelValues staticText2;
     std::string letters; // the pop-up's rows after the blank one
     Place popupMenu1;
     std::string mask;

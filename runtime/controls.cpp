@@ -261,10 +261,8 @@ protected:
         }));
         if (!show || !base || base->Count() == 0)
             return;
-        CallWithExceptionHandling([&] {
-            if (auto chosen = base->PopUp())
-                ChooseMenuItem(chosen);
-        });
+        // PopUp carries out the framework's own command of the chosen entry.
+        CallWithExceptionHandling([&] { base->PopUp(); });
     }
 
 private:

@@ -101,7 +101,8 @@ void applyProperties(QAction* action, QMenu* menu, const MenuItem& item)
         menu->setTitle(text);
     } else {
         action->setSeparator(item.IsSeparator());
-        action->setText(text);
+        // Some styles draw a separator's text as a section title.
+        action->setText(item.IsSeparator() ? QString() : text);
         action->setShortcut(keySequence(item.KeyboardShortcut()));
         // Only a checked item is checkable, so unchecked entries draw no
         // empty check box.

@@ -154,7 +154,7 @@ std::vector<ListCase> listCases()
         const CheckWindowDesign& d = w.d;
         cases.push_back({prefix + "window", WindowList(d.width, d.height), kWindowRecords, "", "", -1});
         cases.push_back({prefix + "Rectangle1", RectangleList(d.rectangle1), kRectangleRecords, "Rectangle1", "", 313});
-        for (const LabelSpec* l : {&d.staticText3, &d.staticText6, &d.staticText7, &d.staticText8, &d.staticText9,
+        for (const LabelValues* l : {&d.staticText3, &d.staticText6, &d.staticText7, &d.staticText8, &d.staticText9,
                                    &d.staticText5, &d.staticText4, &d.staticText1, &d.staticText2})
             cases.push_back({prefix + l->name, LabelList(*l), labelRecords(l->text.has_value()), l->name,
                              l->initialParent, -1});
