@@ -16,9 +16,7 @@
 namespace corvanta {
 
 using checkwindow::ControlNamed;
-using checkwindow::CreateControl;
 using checkwindow::MenuItemNamed;
-using checkwindow::Registered;
 
 namespace {
 std::optional<ClassRecord> gClassRecord;
@@ -70,65 +68,7 @@ void Window1::CreateControls()
 
 void Window1::CreateControls0()
 {
-    using namespace checklists;
-    const CheckWindowDesign& d = FirstSeriesDesign();
-
-    // The panel comes first: the controls placed in it name it as their parent.
-    CreateControl<Rectangle>(*this, "Rectangle1");
-    Registered<Rectangle>(*this, "Rectangle1")->SetProperties(RectangleList(d.rectangle1));
-
-    CreateControl<Label>(*this, "StaticText3");
-    Registered<Label>(*this, "StaticText3")->SetText(Localize::kLaBanc());
-    Registered<Label>(*this, "StaticText3")->SetProperties(LabelList(d.staticText3));
-
-    CreateControl<Label>(*this, "StaticText6");
-    Registered<Label>(*this, "StaticText6")->SetText(Localize::kProvDa());
-    Registered<Label>(*this, "StaticText6")->SetProperties(LabelList(d.staticText6));
-
-    CreateControl<Label>(*this, "StaticText7");
-    Registered<Label>(*this, "StaticText7")->SetProperties(LabelList(d.staticText7));
-
-    CreateControl<Label>(*this, "StaticText8");
-    Registered<Label>(*this, "StaticText8")->SetText(Localize::kELaNum());
-    Registered<Label>(*this, "StaticText8")->SetProperties(LabelList(d.staticText8));
-
-    CreateControl<Label>(*this, "StaticText9");
-    Registered<Label>(*this, "StaticText9")->SetProperties(LabelList(d.staticText9));
-
-    CreateControl<Label>(*this, "StaticText5");
-    Registered<Label>(*this, "StaticText5")->SetProperties(LabelList(d.staticText5));
-
-    CreateControl<Canvas>(*this, "Canvas1");
-    Registered<Canvas>(*this, "Canvas1")->SetProperties(CanvasList(d.canvas1));
-
-    CreateControl<Label>(*this, "StaticText4");
-    Registered<Label>(*this, "StaticText4")->SetProperties(LabelList(d.staticText4));
-
-    CreateControl<Label>(*this, "StaticText1");
-    Registered<Label>(*this, "StaticText1")->SetText(Localize::kLett());
-    Registered<Label>(*this, "StaticText1")->SetProperties(LabelList(d.staticText1));
-
-    CreateControl<Label>(*this, "StaticText2");
-    Registered<Label>(*this, "StaticText2")->SetText(Localize::kNum());
-    Registered<Label>(*this, "StaticText2")->SetProperties(LabelList(d.staticText2));
-
-    CreateControl<PopupMenu>(*this, "PopupMenu1");
-    Registered<PopupMenu>(*this, "PopupMenu1")->SetProperties(PopupMenuList(d.letters, d.popupMenu1));
-    Registered<PopupMenu>(*this, "PopupMenu1")->Change = CreateDelegate(self<Window1>(), &Window1::PopupMenu1_Change);
-
-    CreateControl<TextField>(*this, "EditField1");
-    Registered<TextField>(*this, "EditField1")->SetProperties(EditFieldList(d.mask, d.editField1));
-    Registered<TextField>(*this, "EditField1")->TextChange =
-        CreateDelegate(self<Window1>(), &Window1::EditField1_TextChange);
-    Registered<TextField>(*this, "EditField1")->ConstructContextualMenu =
-        CreateDelegate(self<Window1>(), &Window1::EditField1_ConstructContextualMenu);
-    Registered<TextField>(*this, "EditField1")->MouseDown =
-        CreateDelegate(self<Window1>(), &Window1::EditField1_MouseDown);
-
-    CreateControl<PushButton>(*this, "PushButton1");
-    Registered<PushButton>(*this, "PushButton1")->SetCaption(Localize::kVerifica());
-    Registered<PushButton>(*this, "PushButton1")->SetProperties(PushButtonList(d.pushButton1));
-    Registered<PushButton>(*this, "PushButton1")->Action = CreateDelegate(self<Window1>(), &Window1::PushButton1_Action);
+    checkwindow::CreateCheckControls(*this, self<Window1>(), checklists::FirstSeriesDesign(), &Localize::kProvDa);
 }
 
 // --- Control accessors -----------------------------------------------------
@@ -150,26 +90,14 @@ std::shared_ptr<PushButton> Window1::PushButton1() const { return ControlNamed<P
 
 // --- Control events --------------------------------------------------------
 
-// The test button is enabled only while a letter row is chosen and the field
-// holds eleven characters; any change hides the result of the last test.
 void Window1::PopupMenu1_Change(const std::shared_ptr<PopupMenu>& popup)
 {
-    auto button = NotNil(PushButton1(), "PushButton1");
-    bool ready = false;
-    if (NotNil(popup, "PopupMenu")->ListIndex() > 0)
-        ready = Len(NotNil(EditField1(), "EditField1")->Text()) == 11;
-    button->SetEnabled(ready);
-    NotNil(Rectangle1(), "Rectangle1")->SetVisible(false);
+    checkwindow::LetterChanged(*this, popup);
 }
 
 void Window1::EditField1_TextChange(const std::shared_ptr<TextField>& field)
 {
-    auto button = NotNil(PushButton1(), "PushButton1");
-    bool ready = false;
-    if (Len(NotNil(field, "TextField")->Text()) == 11)
-        ready = NotNil(PopupMenu1(), "PopupMenu1")->ListIndex() > 0;
-    button->SetEnabled(ready);
-    NotNil(Rectangle1(), "Rectangle1")->SetVisible(false);
+    checkwindow::NumberChanged(*this, field);
 }
 
 bool Window1::EditField1_ConstructContextualMenu(const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>&,
@@ -178,16 +106,9 @@ bool Window1::EditField1_ConstructContextualMenu(const std::shared_ptr<TextField
     return false;
 }
 
-// A contextual click pops up a fresh copy of the Edit menu; the item chosen
-// in it is not used.
 bool Window1::EditField1_MouseDown(const std::shared_ptr<TextField>&, std::int64_t, std::int64_t)
 {
-    if (!IsContextualClick())
-        return false;
-    auto copy = NotNil(NotNil(EditMenu(), "EditMenu")->Clone(), "copy of EditMenu");
-    auto chosen = copy->PopUp();
-    (void)chosen;
-    return true;
+    return checkwindow::PopUpEditMenuOnContextualClick(*this);
 }
 
 void Window1::PushButton1_Action(const std::shared_ptr<PushButton>&)

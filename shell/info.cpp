@@ -6,6 +6,7 @@
 #include "localize.h"
 #include "pictures.h"
 #include "propertylist.h"
+#include "propertylists.h"
 
 #include <string>
 
@@ -49,80 +50,18 @@ const std::string& windowList()
     return list;
 }
 
+// The two lines are labels like the check windows' and share their list layout.
 const std::string& staticText1List()
 {
-    static const std::string list = PropertyList({
-        {"InitialParent", ""},
-        {"DataField", ""},
-        {"DataSource", ""},
-        {"Underline", false},
-        {"Italic", false},
-        {"Bold", false},
-        {"TextUnit", Byte{0}},
-        {"TextSize", 0.0f},
-        {"TextFont", "System"},
-        {"AutoDeactivate", true},
-        {"HelpTag", ""},
-        {"Transparent", false},
-        {"Selectable", false},
-        {"Visible", true},
-        {"Enabled", true},
-        {"Multiline", false},
-        {"TextColor", Color{0x000000}},
-        {"TextAlign", 1},
-        {"TabIndex", 0},
-        {"TabPanelIndex", 0},
-        {"LockBottom", false},
-        {"LockRight", false},
-        {"LockTop", false},
-        {"LockLeft", false},
-        {"Height", 20},
-        {"Width", 385},
-        {"Top", 302},
-        {"Left", 20},
-        {"Index", kNoIndex},
-        {"Name", "StaticText1"},
-        {"TabStop", true},
-    });
+    static const std::string list =
+        checklists::LabelList({"StaticText1", "", false, 1, std::nullopt, 0, 385, 302, 20});
     return list;
 }
 
 const std::string& staticText2List()
 {
-    static const std::string list = PropertyList({
-        {"InitialParent", ""},
-        {"DataField", ""},
-        {"DataSource", ""},
-        {"Underline", false},
-        {"Italic", false},
-        {"Bold", false},
-        {"TextUnit", Byte{0}},
-        {"TextSize", 0.0f},
-        {"TextFont", "System"},
-        {"AutoDeactivate", true},
-        {"HelpTag", ""},
-        {"Transparent", false},
-        {"Selectable", false},
-        {"Visible", true},
-        {"Enabled", true},
-        {"Multiline", false},
-        {"TextColor", Color{0x000000}},
-        {"TextAlign", 1},
-        {"Text", Info::kNotice},
-        {"TabIndex", 1},
-        {"TabPanelIndex", 0},
-        {"LockBottom", false},
-        {"LockRight", false},
-        {"LockTop", false},
-        {"LockLeft", false},
-        {"Height", 20},
-        {"Width", 385},
-        {"Top", 326},
-        {"Left", 20},
-        {"Index", kNoIndex},
-        {"Name", "StaticText2"},
-        {"TabStop", true},
-    });
+    static const std::string list =
+        checklists::LabelList({"StaticText2", "", false, 1, std::string(Info::kNotice), 1, 385, 326, 20});
     return list;
 }
 
