@@ -235,7 +235,8 @@ std::string PushButtonList(const Place& place)
         {"AutoDeactivate", true},
         {"HelpTag", ""},
         {"Visible", true},
-        {"Enabled", false}, // enabled once a letter and eleven characters are in
+        // Enabled once a letter and eleven characters are in.
+        {"Enabled", false},
         {"Cancel", false},
         {"Default", true},
         {"TabStop", true},
@@ -258,7 +259,7 @@ std::string PushButtonList(const Place& place)
 
 namespace corvanta::checklists {
 namespace {
-const std::optional<std::string> kNoText;   // no Text record: the localized text set before stays
+const std::optional<std::string> kNoText; // no Text record: the localized text set before stays
 const std::optional<std::string> kEmptyText{""};
 } // namespace
 

@@ -21,7 +21,7 @@ struct Place {
 // What tells one label's list from another's.
 struct LabelValues {
     const char* name;
-    const char* initialParent;       // "" for a label placed on the window
+    const char* initialParent; // "" for a label placed on the window
     bool bold;
     std::int64_t textAlign;
     std::optional<std::string> text; // nothing: no Text record, so a text set before stays

@@ -36,10 +36,7 @@ const ClassRecord& Window1::Lookup()
     return *gClassRecord;
 }
 
-const ClassRecord& Window1::classRecord() const
-{
-    return Lookup();
-}
+const ClassRecord& Window1::classRecord() const { return Lookup(); }
 
 std::shared_ptr<Window1> Window1::implicitInstance()
 {
@@ -57,14 +54,11 @@ void Window1::Layout()
 {
     SetBackdrop(_x_eurob::eurob());
     SetMenuBar(MenuBar1::implicitInstance());
-    SetProperties(checklists::WindowList(checklists::FirstSeriesDesign().width,
-                                         checklists::FirstSeriesDesign().height));
+    SetProperties(
+        checklists::WindowList(checklists::FirstSeriesDesign().width, checklists::FirstSeriesDesign().height));
 }
 
-void Window1::CreateControls()
-{
-    CreateControls0();
-}
+void Window1::CreateControls() { CreateControls0(); }
 
 void Window1::CreateControls0()
 {
@@ -90,10 +84,7 @@ std::shared_ptr<PushButton> Window1::PushButton1() const { return ControlNamed<P
 
 // --- Control events --------------------------------------------------------
 
-void Window1::PopupMenu1_Change(const std::shared_ptr<PopupMenu>& popup)
-{
-    checkwindow::LetterChanged(*this, popup);
-}
+void Window1::PopupMenu1_Change(const std::shared_ptr<PopupMenu>& popup) { checkwindow::LetterChanged(*this, popup); }
 
 void Window1::EditField1_TextChange(const std::shared_ptr<TextField>& field)
 {
@@ -193,14 +184,9 @@ void Window1::AddMenuHandlers(const std::shared_ptr<Window>& window)
     AddMenuHandler("FileClose", CreateDelegate(own, &Window1::FileClose_Action));
 }
 
-void Window1::Event_Open()
-{
-    SetTitle(Title() + " (" + Localize::kPriSer() + ")");
-}
+void Window1::Event_Open() { SetTitle(Title() + " (" + Localize::kPriSer() + ")"); }
 
-void Window1::Event_Activate()
-{
-}
+void Window1::Event_Activate() {}
 
 // The Window menu ticks the series of the front window, whichever check
 // window runs this; its two items are addressed by position.
@@ -218,10 +204,7 @@ bool Window1::FileClose_Action()
 
 // --- Rules -----------------------------------------------------------------
 
-std::int64_t Window1::controlla(const std::string& s)
-{
-    return rules::digitalRoot(s);
-}
+std::int64_t Window1::controlla(const std::string& s) { return rules::digitalRoot(s); }
 
 bool Window1::controlla2(const std::string& s)
 {

@@ -36,10 +36,7 @@ const ClassRecord& Window2::Lookup()
     return *gClassRecord;
 }
 
-const ClassRecord& Window2::classRecord() const
-{
-    return Lookup();
-}
+const ClassRecord& Window2::classRecord() const { return Lookup(); }
 
 std::shared_ptr<Window2> Window2::implicitInstance()
 {
@@ -57,14 +54,11 @@ void Window2::Layout()
 {
     SetBackdrop(_x_eurob2::eurob2());
     SetMenuBar(MenuBar1::implicitInstance());
-    SetProperties(checklists::WindowList(checklists::SecondSeriesDesign().width,
-                                         checklists::SecondSeriesDesign().height));
+    SetProperties(
+        checklists::WindowList(checklists::SecondSeriesDesign().width, checklists::SecondSeriesDesign().height));
 }
 
-void Window2::CreateControls()
-{
-    CreateControls0();
-}
+void Window2::CreateControls() { CreateControls0(); }
 
 void Window2::CreateControls0()
 {
@@ -90,10 +84,7 @@ std::shared_ptr<PushButton> Window2::PushButton1() const { return ControlNamed<P
 
 // --- Control events --------------------------------------------------------
 
-void Window2::PopupMenu1_Change(const std::shared_ptr<PopupMenu>& popup)
-{
-    checkwindow::LetterChanged(*this, popup);
-}
+void Window2::PopupMenu1_Change(const std::shared_ptr<PopupMenu>& popup) { checkwindow::LetterChanged(*this, popup); }
 
 void Window2::EditField1_TextChange(const std::shared_ptr<TextField>& field)
 {
@@ -130,8 +121,8 @@ void Window2::PushButton1_Action(const std::shared_ptr<PushButton>&)
         NotNil(StaticText7(), "StaticText7")->SetText(printer->country({}));
     }
 
-    const std::int64_t sum = controlla3(NotNil(PopupMenu1(), "PopupMenu1")->Text() +
-                                        Uppercase(NotNil(EditField1(), "EditField1")->Text()));
+    const std::int64_t sum =
+        controlla3(NotNil(PopupMenu1(), "PopupMenu1")->Text() + Uppercase(NotNil(EditField1(), "EditField1")->Text()));
     if (sum == 7) {
         NotNil(StaticText9(), "StaticText9")->SetTextColor(Color{0x00FF00});
         NotNil(StaticText9(), "StaticText9")->SetText(Localize::kValida());
@@ -193,14 +184,9 @@ void Window2::AddMenuHandlers(const std::shared_ptr<Window>& window)
     AddMenuHandler("FileClose", CreateDelegate(own, &Window2::FileClose_Action));
 }
 
-void Window2::Event_Open()
-{
-    SetTitle(Title() + " (" + Localize::kSecSer() + ")");
-}
+void Window2::Event_Open() { SetTitle(Title() + " (" + Localize::kSecSer() + ")"); }
 
-void Window2::Event_Activate()
-{
-}
+void Window2::Event_Activate() {}
 
 // The Window menu ticks the series of the front window, whichever check
 // window runs this; its two items are addressed by position.
@@ -218,9 +204,6 @@ bool Window2::FileClose_Action()
 
 // --- Rules -----------------------------------------------------------------
 
-std::int64_t Window2::controlla3(const std::string& s)
-{
-    return rules::secondSeriesSum(s);
-}
+std::int64_t Window2::controlla3(const std::string& s) { return rules::secondSeriesSum(s); }
 
 } // namespace corvanta

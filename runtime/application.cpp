@@ -24,25 +24,13 @@ Application::Application() : d(std::make_unique<Impl>()) {}
 
 Application::~Application() = default;
 
-std::shared_ptr<MenuBar> Application::MenuBar() const
-{
-    return d->menuBar;
-}
+std::shared_ptr<MenuBar> Application::MenuBar() const { return d->menuBar; }
 
-void Application::SetMenuBar(const std::shared_ptr<corvanta::MenuBar>& bar)
-{
-    d->menuBar = bar;
-}
+void Application::SetMenuBar(const std::shared_ptr<corvanta::MenuBar>& bar) { d->menuBar = bar; }
 
-bool Application::AutoQuit() const
-{
-    return d->autoQuit;
-}
+bool Application::AutoQuit() const { return d->autoQuit; }
 
-void Application::SetAutoQuit(bool value)
-{
-    d->autoQuit = value;
-}
+void Application::SetAutoQuit(bool value) { d->autoQuit = value; }
 
 std::shared_ptr<FolderItem> Application::ExecutableFile() const
 {
@@ -54,10 +42,7 @@ std::shared_ptr<FolderItem> Application::ExecutableFile() const
     return std::make_shared<FolderItem>(path.toStdString());
 }
 
-std::string Application::ShortVersion() const
-{
-    return CORVANTA_VERSION;
-}
+std::string Application::ShortVersion() const { return CORVANTA_VERSION; }
 
 void Application::AddMenuHandler(const std::string& itemName, std::function<bool()> handler)
 {
@@ -87,14 +72,8 @@ std::shared_ptr<Application>& registeredApp()
 }
 } // namespace
 
-void RegisterAppObject(const std::shared_ptr<Application>& app)
-{
-    registeredApp() = app;
-}
+void RegisterAppObject(const std::shared_ptr<Application>& app) { registeredApp() = app; }
 
-std::shared_ptr<Application> GetAppObject()
-{
-    return registeredApp();
-}
+std::shared_ptr<Application> GetAppObject() { return registeredApp(); }
 
 } // namespace corvanta

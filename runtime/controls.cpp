@@ -39,30 +39,18 @@ std::optional<PropertyType> lookUp(const TypeTable& table, const std::string& na
     return it->second;
 }
 
-QColor toQColor(Color c)
-{
-    return QColor::fromRgb(QRgb(0xFF000000u | (c.rgb & 0x00FFFFFFu)));
-}
+QColor toQColor(Color c) { return QColor::fromRgb(QRgb(0xFF000000u | (c.rgb & 0x00FFFFFFu))); }
 
 int toCoordinate(std::int64_t v)
 {
     return static_cast<int>(std::clamp<std::int64_t>(v, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
 
-int toPixels(std::int64_t v)
-{
-    return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX));
-}
+int toPixels(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); }
 
-QString toQString(const std::string& s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+QString toQString(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-std::string toStdString(const QString& s)
-{
-    return s.toUtf8().toStdString();
-}
+std::string toStdString(const QString& s) { return s.toUtf8().toStdString(); }
 
 void setPaletteColor(QWidget* w, QPalette::ColorRole role, Color c)
 {
@@ -149,13 +137,20 @@ struct TextStyle {
     // True when the record was one of the font records.
     bool apply(const std::string& name, const PropertyValue& v)
     {
-        if (name == "Underline") underline = v.boolean();
-        else if (name == "Italic") italic = v.boolean();
-        else if (name == "Bold") bold = v.boolean();
-        else if (name == "TextUnit") unit = v.byte();
-        else if (name == "TextSize") size = v.single();
-        else if (name == "TextFont") font = v.text();
-        else return false;
+        if (name == "Underline")
+            underline = v.boolean();
+        else if (name == "Italic")
+            italic = v.boolean();
+        else if (name == "Bold")
+            bold = v.boolean();
+        else if (name == "TextUnit")
+            unit = v.byte();
+        else if (name == "TextSize")
+            size = v.single();
+        else if (name == "TextFont")
+            font = v.text();
+        else
+            return false;
         return true;
     }
 };
@@ -227,8 +222,8 @@ protected:
             const bool contextual = isContextual(e);
             const QPoint pos = e->position().toPoint();
             ContextualClickScope scope(contextual);
-            handled = CallWithExceptionHandling(std::function<bool()>(
-                [&] { return field->MouseDown(field, pos.x(), pos.y()); }));
+            handled = CallWithExceptionHandling(
+                std::function<bool()>([&] { return field->MouseDown(field, pos.x(), pos.y()); }));
             if (handled && contextual)
                 suppressContextMenu_ = true;
         }
@@ -333,8 +328,7 @@ protected:
         QSize size = image.size();
         if (size.width() > width() || size.height() > height())
             size.scale(this->size(), Qt::KeepAspectRatio);
-        const QRect target((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(),
-                           size.height());
+        const QRect target((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(), size.height());
         QPainter p(this);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(target, image);
@@ -575,10 +569,7 @@ void RectControl::SetProperties(std::string_view list)
         [this](const std::string& name, const PropertyValue& value) { applyProperty(name, value); });
 }
 
-QWidget* RectControl::widget() const
-{
-    return d->widget;
-}
+QWidget* RectControl::widget() const { return d->widget; }
 
 std::optional<PropertyType> RectControl::propertyType(const std::string& name) const
 {
@@ -644,10 +635,7 @@ void RectControl::applyProperty(const std::string& name, const PropertyValue& v)
     }
 }
 
-void RectControl::setOwner(const std::shared_ptr<Window>& window)
-{
-    d->owner = window;
-}
+void RectControl::setOwner(const std::shared_ptr<Window>& window) { d->owner = window; }
 
 void RectControl::setName(const std::string& name)
 {
@@ -664,10 +652,7 @@ void RectControl::raiseOpen()
     CallWithExceptionHandling([this] { opened(); });
 }
 
-void RectControl::place()
-{
-    d->place();
-}
+void RectControl::place() { d->place(); }
 
 // ---------------------------------------------------------------------- Label
 
@@ -769,10 +754,10 @@ QWidget* Label::createWidget(QWidget* parent)
 std::optional<PropertyType> Label::propertyType(const std::string& name) const
 {
     static const TypeTable table = {
-        {"DataField", PropertyType::String},  {"DataSource", PropertyType::String},
+        {"DataField", PropertyType::String},    {"DataSource", PropertyType::String},
         {"Transparent", PropertyType::Boolean}, {"Selectable", PropertyType::Boolean},
-        {"Multiline", PropertyType::Boolean}, {"TextColor", PropertyType::Color},
-        {"TextAlign", PropertyType::Integer}, {"Text", PropertyType::String},
+        {"Multiline", PropertyType::Boolean},   {"TextColor", PropertyType::Color},
+        {"TextAlign", PropertyType::Integer},   {"Text", PropertyType::String},
     };
     if (auto t = lookUp(table, name))
         return t;
@@ -1467,9 +1452,9 @@ QWidget* Canvas::createWidget(QWidget* parent)
 std::optional<PropertyType> Canvas::propertyType(const std::string& name) const
 {
     static const TypeTable table = {
-        {"Transparent", PropertyType::Boolean}, {"EraseBackground", PropertyType::Boolean},
+        {"Transparent", PropertyType::Boolean},  {"EraseBackground", PropertyType::Boolean},
         {"DoubleBuffer", PropertyType::Boolean}, {"AcceptTabs", PropertyType::Boolean},
-        {"AcceptFocus", PropertyType::Boolean}, {"UseFocusRing", PropertyType::Boolean},
+        {"AcceptFocus", PropertyType::Boolean},  {"UseFocusRing", PropertyType::Boolean},
     };
     if (auto t = lookUp(table, name))
         return t;
@@ -1534,10 +1519,7 @@ std::optional<PropertyType> ImageWell::propertyType(const std::string& name) con
     return RectControl::propertyType(name);
 }
 
-void ImageWell::applyProperty(const std::string& name, const PropertyValue& v)
-{
-    RectControl::applyProperty(name, v);
-}
+void ImageWell::applyProperty(const std::string& name, const PropertyValue& v) { RectControl::applyProperty(name, v); }
 
 // ---------------------------------------------------------------------------
 

@@ -4,8 +4,7 @@ namespace corvanta {
 
 void RaiseNilObjectException(const std::string& what)
 {
-    throw NilObjectException(what.empty() ? std::string("nil object used")
-                                          : "nil object used: " + what);
+    throw NilObjectException(what.empty() ? std::string("nil object used") : "nil object used: " + what);
 }
 
 } // namespace corvanta

@@ -22,10 +22,7 @@ std::function<bool(const std::string&)>& launcherOverride()
     return launcher;
 }
 
-QString qpath(const std::string& path)
-{
-    return QString::fromStdString(path);
-}
+QString qpath(const std::string& path) { return QString::fromStdString(path); }
 } // namespace
 
 FolderItem::FolderItem(std::string path)
@@ -33,15 +30,9 @@ FolderItem::FolderItem(std::string path)
 {
 }
 
-std::string FolderItem::NativePath() const
-{
-    return path_;
-}
+std::string FolderItem::NativePath() const { return path_; }
 
-std::string FolderItem::Name() const
-{
-    return QFileInfo(qpath(path_)).fileName().toStdString();
-}
+std::string FolderItem::Name() const { return QFileInfo(qpath(path_)).fileName().toStdString(); }
 
 std::shared_ptr<FolderItem> FolderItem::Parent() const
 {
@@ -62,15 +53,9 @@ std::shared_ptr<FolderItem> FolderItem::Child(const std::string& name) const
     return std::make_shared<FolderItem>(QDir(qpath(path_)).filePath(qpath(name)).toStdString());
 }
 
-bool FolderItem::Exists() const
-{
-    return !path_.empty() && QFileInfo::exists(qpath(path_));
-}
+bool FolderItem::Exists() const { return !path_.empty() && QFileInfo::exists(qpath(path_)); }
 
-bool FolderItem::Directory() const
-{
-    return !path_.empty() && QFileInfo(qpath(path_)).isDir();
-}
+bool FolderItem::Directory() const { return !path_.empty() && QFileInfo(qpath(path_)).isDir(); }
 
 bool FolderItem::Launch(bool activate) const
 {

@@ -29,10 +29,7 @@ void ReportException(const std::exception_ptr& error)
     }
 }
 
-int ReportedExceptionCount()
-{
-    return reportedCount.load();
-}
+int ReportedExceptionCount() { return reportedCount.load(); }
 
 void CallWithExceptionHandling(const std::function<void()>& handler)
 {

@@ -119,15 +119,9 @@ void applyProperties(QAction* action, QMenu* menu, const MenuItem& item)
     action->setVisible(item.Visible());
 }
 
-bool drawnAsMenu(const MenuItem& item, bool topLevel)
-{
-    return topLevel || item.Count() > 0;
-}
+bool drawnAsMenu(const MenuItem& item, bool topLevel) { return topLevel || item.Count() > 0; }
 
-bool menuIsOpen()
-{
-    return QApplication::activePopupWidget() != nullptr;
-}
+bool menuIsOpen() { return QApplication::activePopupWidget() != nullptr; }
 
 // Draws one model menu bar into one QMenuBar and keeps it in step with the
 // model. It lives as a child of its QMenuBar and leaves the registry when the
@@ -431,10 +425,7 @@ MenuItem::MenuItem() : d(std::make_unique<Impl>()) {}
 
 MenuItem::~MenuItem() = default;
 
-void MenuItem::Constructor()
-{
-    RequireUIThread();
-}
+void MenuItem::Constructor() { RequireUIThread(); }
 
 std::string MenuItem::Name() const { return d->name; }
 
@@ -620,17 +611,11 @@ void MenuItem::Close()
     parent->changed(true);
 }
 
-void MenuItem::SetPopUpChooserForTesting(PopUpChooser chooser)
-{
-    popUpChooser() = std::move(chooser);
-}
+void MenuItem::SetPopUpChooserForTesting(PopUpChooser chooser) { popUpChooser() = std::move(chooser); }
 
 std::shared_ptr<MenuItem> MenuItem::newOfSameClass() const { return std::make_shared<MenuItem>(); }
 
-void MenuItem::changed(bool structure)
-{
-    notifyRenderers(this, structure);
-}
+void MenuItem::changed(bool structure) { notifyRenderers(this, structure); }
 
 std::shared_ptr<MenuItem> QuitMenuItem::newOfSameClass() const { return std::make_shared<QuitMenuItem>(); }
 

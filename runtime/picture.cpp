@@ -32,10 +32,7 @@ struct Picture::Impl {
     QImage image;
 };
 
-Picture::Picture(const QImage& image) : d(std::make_unique<Impl>())
-{
-    d->image = image;
-}
+Picture::Picture(const QImage& image) : d(std::make_unique<Impl>()) { d->image = image; }
 
 Picture::~Picture() = default;
 
@@ -56,25 +53,13 @@ std::shared_ptr<Picture> Picture::OpenFromApp(const std::string& fileName)
     return std::make_shared<Picture>(image);
 }
 
-std::int64_t Picture::OpenCount()
-{
-    return openCount.load();
-}
+std::int64_t Picture::OpenCount() { return openCount.load(); }
 
-std::int64_t Picture::Width() const
-{
-    return d->image.width();
-}
+std::int64_t Picture::Width() const { return d->image.width(); }
 
-std::int64_t Picture::Height() const
-{
-    return d->image.height();
-}
+std::int64_t Picture::Height() const { return d->image.height(); }
 
-const QImage& Picture::image() const
-{
-    return d->image;
-}
+const QImage& Picture::image() const { return d->image; }
 
 std::string ResourcesFolder()
 {
@@ -85,9 +70,6 @@ std::string ResourcesFolder()
     return QDir::cleanPath(dir.filePath(QStringLiteral("../Resources"))).toStdString();
 }
 
-void SetResourcesFolderForTesting(const std::string& path)
-{
-    resourcesOverride() = path;
-}
+void SetResourcesFolderForTesting(const std::string& path) { resourcesOverride() = path; }
 
 } // namespace corvanta

@@ -38,21 +38,11 @@ bool validName(const std::string& name)
 void encode(std::string& out, const PropertyValue& v)
 {
     switch (v.type()) {
-    case PropertyType::Integer:
-        putLittleEndian(out, static_cast<std::uint64_t>(v.integer()), 8);
-        break;
-    case PropertyType::Boolean:
-        out.push_back(v.boolean() ? 1 : 0);
-        break;
-    case PropertyType::Color:
-        putLittleEndian(out, v.color().rgb & 0x00FFFFFFu, 4);
-        break;
-    case PropertyType::Single:
-        putLittleEndian(out, std::bit_cast<std::uint32_t>(v.single()), 4);
-        break;
-    case PropertyType::Byte:
-        out.push_back(static_cast<char>(v.byte()));
-        break;
+    case PropertyType::Integer: putLittleEndian(out, static_cast<std::uint64_t>(v.integer()), 8); break;
+    case PropertyType::Boolean: out.push_back(v.boolean() ? 1 : 0); break;
+    case PropertyType::Color: putLittleEndian(out, v.color().rgb & 0x00FFFFFFu, 4); break;
+    case PropertyType::Single: putLittleEndian(out, std::bit_cast<std::uint32_t>(v.single()), 4); break;
+    case PropertyType::Byte: out.push_back(static_cast<char>(v.byte())); break;
     case PropertyType::String:
         putLittleEndian(out, static_cast<std::uint32_t>(v.text().size()), 4);
         out += v.text();
@@ -62,10 +52,7 @@ void encode(std::string& out, const PropertyValue& v)
 
 } // namespace
 
-PropertyType PropertyValue::type() const
-{
-    return static_cast<PropertyType>(value_.index());
-}
+PropertyType PropertyValue::type() const { return static_cast<PropertyType>(value_.index()); }
 
 std::int64_t PropertyValue::integer() const { return std::get<std::int64_t>(value_); }
 bool PropertyValue::boolean() const { return std::get<bool>(value_); }
@@ -105,8 +92,8 @@ void ReadPropertyList(std::string_view list, const std::string& targetClass,
         at = blank + 1;
         auto need = [&](std::size_t bytes) {
             if (list.size() - at < bytes)
-                throw UnsupportedFormatException("property list for " + targetClass
-                                                 + " is truncated in the value of \"" + name + "\"");
+                throw UnsupportedFormatException("property list for " + targetClass + " is truncated in the value of \""
+                                                 + name + "\"");
         };
         switch (*type) {
         case PropertyType::Integer: {
@@ -120,8 +107,8 @@ void ReadPropertyList(std::string_view list, const std::string& targetClass,
             need(1);
             const auto b = static_cast<unsigned char>(list[at++]);
             if (b > 1)
-                throw UnsupportedFormatException("property \"" + name + "\" of " + targetClass
-                                                 + " holds " + std::to_string(b) + ", not a Boolean");
+                throw UnsupportedFormatException("property \"" + name + "\" of " + targetClass + " holds "
+                                                 + std::to_string(b) + ", not a Boolean");
             apply(name, PropertyValue(b == 1));
             break;
         }

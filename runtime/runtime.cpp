@@ -68,30 +68,15 @@ void Init(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVANTA_VERSION));
 }
 
-void AddInitializer(std::function<void()> initializer)
-{
-    state().initializers.push_back(std::move(initializer));
-}
+void AddInitializer(std::function<void()> initializer) { state().initializers.push_back(std::move(initializer)); }
 
-void PerformInitializers()
-{
-    runOnce(state().initializers);
-}
+void PerformInitializers() { runOnce(state().initializers); }
 
-void AddFinalizer(std::function<void()> finalizer)
-{
-    state().finalizers.push_back(std::move(finalizer));
-}
+void AddFinalizer(std::function<void()> finalizer) { state().finalizers.push_back(std::move(finalizer)); }
 
-void PerformFinalizers()
-{
-    runOnce(state().finalizers);
-}
+void PerformFinalizers() { runOnce(state().finalizers); }
 
-void RunFrameworkInitialization(std::function<void()> lateStartup)
-{
-    state().lateStartup = std::move(lateStartup);
-}
+void RunFrameworkInitialization(std::function<void()> lateStartup) { state().lateStartup = std::move(lateStartup); }
 
 void Run()
 {
@@ -138,15 +123,9 @@ void Quit()
         s.quitPending = true;
 }
 
-std::int64_t QuitCount()
-{
-    return state().quitCount;
-}
+std::int64_t QuitCount() { return state().quitCount; }
 
-int Exit()
-{
-    return state().exitCode;
-}
+int Exit() { return state().exitCode; }
 
 void UnhandledException(const std::exception_ptr& error)
 {

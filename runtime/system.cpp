@@ -159,10 +159,7 @@ bool systemGestalt(const std::string& selector, std::int64_t& result)
     return true;
 }
 #else
-bool systemGestalt(const std::string&, std::int64_t&)
-{
-    return false;
-}
+bool systemGestalt(const std::string&, std::int64_t&) { return false; }
 #endif
 
 } // namespace
@@ -205,15 +202,9 @@ void SystemClass::SetGestaltForTesting(GestaltFunction gestalt)
     gestaltOverride() = std::move(gestalt);
 }
 
-std::int64_t SystemClass::LookupCount()
-{
-    return lookupCount.load();
-}
+std::int64_t SystemClass::LookupCount() { return lookupCount.load(); }
 
-std::int64_t SystemClass::GestaltCount()
-{
-    return gestaltCount.load();
-}
+std::int64_t SystemClass::GestaltCount() { return gestaltCount.load(); }
 
 std::shared_ptr<SystemClass> System()
 {

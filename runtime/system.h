@@ -14,8 +14,7 @@ public:
     // current language), or `defaultText` when that localization lacks the
     // key or has no readable table. Never fails, never gives "" for a key
     // whose default is not "".
-    std::string GetLocalizedString(const std::string& key, const std::string& defaultText,
-                                   const std::string& language);
+    std::string GetLocalizedString(const std::string& key, const std::string& defaultText, const std::string& language);
 
     // Asks the system for a value by four-character selector ("sys1",
     // "sys2", "sys3": the parts of the system version). True when it has

@@ -53,17 +53,11 @@ char32_t decodeAt(const std::string& s, std::size_t i)
     return cp;
 }
 
-char32_t foldAscii(char32_t c)
-{
-    return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c;
-}
+char32_t foldAscii(char32_t c) { return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c; }
 
 } // namespace
 
-std::int64_t Len(const std::string& text)
-{
-    return static_cast<std::int64_t>(boundaries(text).size()) - 1;
-}
+std::int64_t Len(const std::string& text) { return static_cast<std::int64_t>(boundaries(text).size()) - 1; }
 
 std::string Mid(const std::string& text, std::int64_t start, std::int64_t length)
 {
@@ -78,15 +72,9 @@ std::string Mid(const std::string& text, std::int64_t start, std::int64_t length
     return text.substr(b[first], b[last] - b[first]);
 }
 
-std::string Mid(const std::string& text, std::int64_t start)
-{
-    return Mid(text, start, Len(text));
-}
+std::string Mid(const std::string& text, std::int64_t start) { return Mid(text, start, Len(text)); }
 
-std::string Left(const std::string& text, std::int64_t count)
-{
-    return Mid(text, 1, count);
-}
+std::string Left(const std::string& text, std::int64_t count) { return Mid(text, 1, count); }
 
 std::string Right(const std::string& text, std::int64_t count)
 {
@@ -96,10 +84,7 @@ std::string Right(const std::string& text, std::int64_t count)
     return count >= len ? text : Mid(text, len - count + 1, count);
 }
 
-std::int64_t Asc(const std::string& text)
-{
-    return text.empty() ? 0 : static_cast<std::int64_t>(decodeAt(text, 0));
-}
+std::int64_t Asc(const std::string& text) { return text.empty() ? 0 : static_cast<std::int64_t>(decodeAt(text, 0)); }
 
 double Val(const std::string& text)
 {
@@ -162,10 +147,7 @@ std::string Str(std::int64_t value, const std::string& format)
     return std::to_string(value);
 }
 
-double Floor(double value)
-{
-    return std::floor(value);
-}
+double Floor(double value) { return std::floor(value); }
 
 std::string Uppercase(const std::string& text)
 {
@@ -196,9 +178,6 @@ int StringCompare(const std::string& a, const std::string& b)
     return 0;
 }
 
-std::string AddString(const std::string& a, const std::string& b)
-{
-    return a + b;
-}
+std::string AddString(const std::string& a, const std::string& b) { return a + b; }
 
 } // namespace corvanta

@@ -35,15 +35,9 @@ std::vector<std::shared_ptr<Window>>& windowList()
     return *list;
 }
 
-int toPixels(std::int64_t v)
-{
-    return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX));
-}
+int toPixels(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); }
 
-QColor toQColor(Color c)
-{
-    return QColor::fromRgb(QRgb(0xFF000000u | (c.rgb & 0x00FFFFFFu)));
-}
+QColor toQColor(Color c) { return QColor::fromRgb(QRgb(0xFF000000u | (c.rgb & 0x00FFFFFFu))); }
 
 // The area under the menu bar: paints the backdrop; the controls are its children.
 class ContentWidget : public QWidget {
@@ -180,8 +174,7 @@ void Window::Impl::shutDown(Window* self)
 {
     closed = true;
     auto& list = windowList();
-    list.erase(std::remove_if(list.begin(), list.end(), [self](const auto& w) { return w.get() == self; }),
-               list.end());
+    list.erase(std::remove_if(list.begin(), list.end(), [self](const auto& w) { return w.get() == self; }), list.end());
     auto doomed = std::move(controls);
     controls.clear();
     controlsByName.clear();
@@ -472,17 +465,28 @@ void Window::SetProperties(std::string_view list)
 {
     RequireUIThread();
     static const std::map<std::string, PropertyType> types = {
-        {"Width", PropertyType::Integer},         {"Height", PropertyType::Integer},
-        {"MinWidth", PropertyType::Integer},      {"MinHeight", PropertyType::Integer},
-        {"MaxWidth", PropertyType::Integer},      {"MaxHeight", PropertyType::Integer},
-        {"Frame", PropertyType::Integer},         {"MacProcID", PropertyType::Integer},
-        {"Placement", PropertyType::Integer},     {"Title", PropertyType::String},
-        {"CloseButton", PropertyType::Boolean},   {"Resizeable", PropertyType::Boolean},
-        {"MaximizeButton", PropertyType::Boolean}, {"MinimizeButton", PropertyType::Boolean},
-        {"FullScreenButton", PropertyType::Boolean}, {"Composite", PropertyType::Boolean},
-        {"Visible", PropertyType::Boolean},       {"LiveResize", PropertyType::Boolean},
-        {"FullScreen", PropertyType::Boolean},    {"MenuBarVisible", PropertyType::Boolean},
-        {"HasBackColor", PropertyType::Boolean},  {"BackColor", PropertyType::Color},
+        {"Width", PropertyType::Integer},
+        {"Height", PropertyType::Integer},
+        {"MinWidth", PropertyType::Integer},
+        {"MinHeight", PropertyType::Integer},
+        {"MaxWidth", PropertyType::Integer},
+        {"MaxHeight", PropertyType::Integer},
+        {"Frame", PropertyType::Integer},
+        {"MacProcID", PropertyType::Integer},
+        {"Placement", PropertyType::Integer},
+        {"Title", PropertyType::String},
+        {"CloseButton", PropertyType::Boolean},
+        {"Resizeable", PropertyType::Boolean},
+        {"MaximizeButton", PropertyType::Boolean},
+        {"MinimizeButton", PropertyType::Boolean},
+        {"FullScreenButton", PropertyType::Boolean},
+        {"Composite", PropertyType::Boolean},
+        {"Visible", PropertyType::Boolean},
+        {"LiveResize", PropertyType::Boolean},
+        {"FullScreen", PropertyType::Boolean},
+        {"MenuBarVisible", PropertyType::Boolean},
+        {"HasBackColor", PropertyType::Boolean},
+        {"BackColor", PropertyType::Color},
     };
     auto typeOf = [](const std::string& name) -> std::optional<PropertyType> {
         auto it = types.find(name);
@@ -492,27 +496,62 @@ void Window::SetProperties(std::string_view list)
     };
     auto apply = [this](const std::string& name, const PropertyValue& v) {
         Impl& s = *d;
-        if (name == "Width") { s.width = v.integer(); s.applyGeometry(); }
-        else if (name == "Height") { s.height = v.integer(); s.applyGeometry(); }
-        else if (name == "MinWidth") { s.minWidth = v.integer(); s.applyGeometry(); }
-        else if (name == "MinHeight") { s.minHeight = v.integer(); s.applyGeometry(); }
-        else if (name == "MaxWidth") { s.maxWidth = v.integer(); s.applyGeometry(); }
-        else if (name == "MaxHeight") { s.maxHeight = v.integer(); s.applyGeometry(); }
-        else if (name == "Frame") s.frame = v.integer();
-        else if (name == "MacProcID") s.macProcID = v.integer();
-        else if (name == "Placement") s.placement = v.integer();
-        else if (name == "Title") SetTitle(v.text());
-        else if (name == "CloseButton") { s.closeButton = v.boolean(); s.applyFlags(); }
-        else if (name == "Resizeable") { s.resizeable = v.boolean(); s.applyGeometry(); }
-        else if (name == "MaximizeButton") { s.maximizeButton = v.boolean(); s.applyFlags(); }
-        else if (name == "MinimizeButton") { s.minimizeButton = v.boolean(); s.applyFlags(); }
-        else if (name == "FullScreenButton") { s.fullScreenButton = v.boolean(); s.applyFlags(); }
-        else if (name == "Composite") s.composite = v.boolean();
-        else if (name == "LiveResize") s.liveResize = v.boolean();
-        else if (name == "MenuBarVisible") { s.menuBarVisible = v.boolean(); s.applyMenuBarVisible(); s.applyGeometry(); }
-        else if (name == "HasBackColor") { s.hasBackColor = v.boolean(); s.applyBackColor(); }
-        else if (name == "BackColor") { s.backColor = v.color(); s.applyBackColor(); }
-        else if (name == "FullScreen") {
+        if (name == "Width") {
+            s.width = v.integer();
+            s.applyGeometry();
+        } else if (name == "Height") {
+            s.height = v.integer();
+            s.applyGeometry();
+        } else if (name == "MinWidth") {
+            s.minWidth = v.integer();
+            s.applyGeometry();
+        } else if (name == "MinHeight") {
+            s.minHeight = v.integer();
+            s.applyGeometry();
+        } else if (name == "MaxWidth") {
+            s.maxWidth = v.integer();
+            s.applyGeometry();
+        } else if (name == "MaxHeight") {
+            s.maxHeight = v.integer();
+            s.applyGeometry();
+        } else if (name == "Frame")
+            s.frame = v.integer();
+        else if (name == "MacProcID")
+            s.macProcID = v.integer();
+        else if (name == "Placement")
+            s.placement = v.integer();
+        else if (name == "Title")
+            SetTitle(v.text());
+        else if (name == "CloseButton") {
+            s.closeButton = v.boolean();
+            s.applyFlags();
+        } else if (name == "Resizeable") {
+            s.resizeable = v.boolean();
+            s.applyGeometry();
+        } else if (name == "MaximizeButton") {
+            s.maximizeButton = v.boolean();
+            s.applyFlags();
+        } else if (name == "MinimizeButton") {
+            s.minimizeButton = v.boolean();
+            s.applyFlags();
+        } else if (name == "FullScreenButton") {
+            s.fullScreenButton = v.boolean();
+            s.applyFlags();
+        } else if (name == "Composite")
+            s.composite = v.boolean();
+        else if (name == "LiveResize")
+            s.liveResize = v.boolean();
+        else if (name == "MenuBarVisible") {
+            s.menuBarVisible = v.boolean();
+            s.applyMenuBarVisible();
+            s.applyGeometry();
+        } else if (name == "HasBackColor") {
+            s.hasBackColor = v.boolean();
+            s.applyBackColor();
+        } else if (name == "BackColor") {
+            s.backColor = v.color();
+            s.applyBackColor();
+        } else if (name == "FullScreen") {
             s.fullScreen = v.boolean();
             if (s.constructed && s.widget && s.widget->isVisible())
                 s.fullScreen ? s.widget->showFullScreen() : s.widget->showNormal();
@@ -592,15 +631,9 @@ std::shared_ptr<Window> Window::ImplicitWindow(const std::string& className)
     return nullptr;
 }
 
-QWidget* Window::widget() const
-{
-    return d->widget;
-}
+QWidget* Window::widget() const { return d->widget; }
 
-QWidget* Window::contentWidget() const
-{
-    return d->content;
-}
+QWidget* Window::contentWidget() const { return d->content; }
 
 void Window::adopt(const std::shared_ptr<RectControl>& control)
 {

@@ -44,14 +44,9 @@ const ClassRecord& App::Lookup()
     return *appRecord();
 }
 
-std::shared_ptr<App> App::implicitInstance()
-{
-    return CheckCast<App>(GetAppObject(), "App");
-}
+std::shared_ptr<App> App::implicitInstance() { return CheckCast<App>(GetAppObject(), "App"); }
 
-void App::Constructor()
-{
-}
+void App::Constructor() {}
 
 void App::Event_Open()
 {
@@ -64,8 +59,7 @@ void App::Event_Open()
         std::int64_t major = 0;
         std::int64_t minor = 0;
         std::int64_t third = 0;
-        if (NotNil(System(), "System")->Gestalt("sys1", major)
-            && NotNil(System(), "System")->Gestalt("sys2", minor)
+        if (NotNil(System(), "System")->Gestalt("sys1", major) && NotNil(System(), "System")->Gestalt("sys2", minor)
             && NotNil(System(), "System")->Gestalt("sys3", third)) {
             if (major == 10 && minor < 8)
                 NotNil(FileMenu(), "FileMenu")->SetText("Archivio");
@@ -110,19 +104,10 @@ bool App::FinestraSecondaSerie_Action()
     return false;
 }
 
-std::shared_ptr<MenuItem> UntitledSeparator2()
-{
-    return appMenuItem("UntitledSeparator2");
-}
+std::shared_ptr<MenuItem> UntitledSeparator2() { return appMenuItem("UntitledSeparator2"); }
 
-std::shared_ptr<MenuItem> EditMenu()
-{
-    return appMenuItem("EditMenu");
-}
+std::shared_ptr<MenuItem> EditMenu() { return appMenuItem("EditMenu"); }
 
-std::shared_ptr<MenuItem> FileMenu()
-{
-    return appMenuItem("FileMenu");
-}
+std::shared_ptr<MenuItem> FileMenu() { return appMenuItem("FileMenu"); }
 
 } // namespace corvanta

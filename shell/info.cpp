@@ -53,8 +53,7 @@ const std::string& windowList()
 // The two lines are labels like the check windows' and share their list layout.
 const std::string& staticText1List()
 {
-    static const std::string list =
-        checklists::LabelList({"StaticText1", "", false, 1, std::nullopt, 0, 385, 302, 20});
+    static const std::string list = checklists::LabelList({"StaticText1", "", false, 1, std::nullopt, 0, 385, 302, 20});
     return list;
 }
 
@@ -148,15 +147,9 @@ std::shared_ptr<Info> Info::implicitInstance()
     return window;
 }
 
-std::shared_ptr<Label> Info::StaticText1() const
-{
-    return CheckCast<Label>(ControlByName("StaticText1"), "Label");
-}
+std::shared_ptr<Label> Info::StaticText1() const { return CheckCast<Label>(ControlByName("StaticText1"), "Label"); }
 
-std::shared_ptr<Label> Info::StaticText2() const
-{
-    return CheckCast<Label>(ControlByName("StaticText2"), "Label");
-}
+std::shared_ptr<Label> Info::StaticText2() const { return CheckCast<Label>(ControlByName("StaticText2"), "Label"); }
 
 std::shared_ptr<PushButton> Info::PushButton1() const
 {
@@ -174,10 +167,7 @@ void Info::Layout()
     SetProperties(windowList());
 }
 
-void Info::CreateControls()
-{
-    CreateControls0();
-}
+void Info::CreateControls() { CreateControls0(); }
 
 void Info::CreateControls0()
 {
@@ -186,8 +176,7 @@ void Info::CreateControls0()
         auto control = New<Label>();
         control->Constructor();
         AddControl(control, "StaticText1");
-        NotNil(CheckCast<Label>(ControlByName("StaticText1"), "Label"), "StaticText1")
-            ->SetText(Localize::kInfoWin1());
+        NotNil(CheckCast<Label>(ControlByName("StaticText1"), "Label"), "StaticText1")->SetText(Localize::kInfoWin1());
         NotNil(CheckCast<Label>(ControlByName("StaticText1"), "Label"), "StaticText1")
             ->SetProperties(staticText1List());
         NotNil(CheckCast<Label>(ControlByName("StaticText1"), "Label"), "StaticText1")->Open =
@@ -233,8 +222,6 @@ void Info::PushButton1_Action(const std::shared_ptr<PushButton>& button)
     Close();
 }
 
-void Info::Event_Open()
-{
-}
+void Info::Event_Open() {}
 
 } // namespace corvanta

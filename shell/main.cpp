@@ -1,6 +1,3 @@
 #include "startup.h"
 
-int main(int argc, char** argv)
-{
-    return corvanta::RunProcess(argc, argv);
-}
+int main(int argc, char** argv) { return corvanta::RunProcess(argc, argv); }

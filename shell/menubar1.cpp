@@ -60,14 +60,10 @@ std::shared_ptr<MenuItem> buildItem(ItemClass cls, const char* name, TextOf text
     return item;
 }
 
-void addTitle(MenuBar1& bar, const char* name, TextOf text)
-{
-    bar.Append(buildItem(ItemClass::Plain, name, text, ""));
-}
+void addTitle(MenuBar1& bar, const char* name, TextOf text) { bar.Append(buildItem(ItemClass::Plain, name, text, "")); }
 
 // The menu is looked up afresh, by its title's name, for every entry.
-void addEntry(MenuBar1& bar, const char* menu, ItemClass cls, const char* name, TextOf text,
-              const char* shortcut)
+void addEntry(MenuBar1& bar, const char* menu, ItemClass cls, const char* name, TextOf text, const char* shortcut)
 {
     std::shared_ptr<MenuItem> item = buildItem(cls, name, text, shortcut);
     NotNil(bar.Child(menu), menu)->Append(item);
@@ -114,43 +110,52 @@ void MenuBar1::Untitled0()
 {
     enterBuilder("Untitled0");
     addTitle(*this, "FileMenu", [] { return Localize::kArchivio(); });
-    addEntry(*this, "FileMenu", ItemClass::Plain, "FileClose", [] { return Localize::kChiudi(); }, "Cmd+W");
+    addEntry(
+        *this, "FileMenu", ItemClass::Plain, "FileClose", [] { return Localize::kChiudi(); }, "Cmd+W");
     addEntry(*this, "FileMenu", ItemClass::Plain, "UntitledSeparator", kSeparator, "");
-    addEntry(*this, "FileMenu", ItemClass::Quit, "FileQuit", [] { return Localize::kEsci(); }, "Cmd+Q");
+    addEntry(
+        *this, "FileMenu", ItemClass::Quit, "FileQuit", [] { return Localize::kEsci(); }, "Cmd+Q");
 }
 
 void MenuBar1::Untitled1()
 {
     enterBuilder("Untitled1");
     addTitle(*this, "EditMenu", [] { return Localize::kCompos(); });
-    addEntry(*this, "EditMenu", ItemClass::Plain, "EditUndo", [] { return Localize::kAnnulla(); }, "Cmd+Z");
+    addEntry(
+        *this, "EditMenu", ItemClass::Plain, "EditUndo", [] { return Localize::kAnnulla(); }, "Cmd+Z");
     addEntry(*this, "EditMenu", ItemClass::Plain, "UntitledMenu1", kSeparator, "");
-    addEntry(*this, "EditMenu", ItemClass::Plain, "EditCut", [] { return Localize::kTaglia(); }, "Cmd+X");
-    addEntry(*this, "EditMenu", ItemClass::Plain, "EditCopy", [] { return Localize::kCopia(); }, "Cmd+C");
-    addEntry(*this, "EditMenu", ItemClass::Plain, "EditPaste", [] { return Localize::kIncolla(); }, "Cmd+V");
-    addEntry(*this, "EditMenu", ItemClass::Plain, "EditClear", [] { return Localize::kCancella(); }, "");
+    addEntry(
+        *this, "EditMenu", ItemClass::Plain, "EditCut", [] { return Localize::kTaglia(); }, "Cmd+X");
+    addEntry(
+        *this, "EditMenu", ItemClass::Plain, "EditCopy", [] { return Localize::kCopia(); }, "Cmd+C");
+    addEntry(
+        *this, "EditMenu", ItemClass::Plain, "EditPaste", [] { return Localize::kIncolla(); }, "Cmd+V");
+    addEntry(
+        *this, "EditMenu", ItemClass::Plain, "EditClear", [] { return Localize::kCancella(); }, "");
     addEntry(*this, "EditMenu", ItemClass::Plain, "UntitledMenu0", kSeparator, "");
-    addEntry(*this, "EditMenu", ItemClass::Plain, "EditSelectAll", [] { return Localize::kSelTutto(); }, "Cmd+A");
+    addEntry(
+        *this, "EditMenu", ItemClass::Plain, "EditSelectAll", [] { return Localize::kSelTutto(); }, "Cmd+A");
 }
 
 void MenuBar1::Untitled2()
 {
     enterBuilder("Untitled2");
     addTitle(*this, "WindowMenu", [] { return Localize::kFinestra(); });
-    addEntry(*this, "WindowMenu", ItemClass::Plain, "FinestraPrimaSerie", [] { return Localize::kPriSer(); },
-             "Cmd+1");
-    addEntry(*this, "WindowMenu", ItemClass::Plain, "FinestraSecondaSerie", [] { return Localize::kSecSer(); },
-             "Cmd+2");
+    addEntry(
+        *this, "WindowMenu", ItemClass::Plain, "FinestraPrimaSerie", [] { return Localize::kPriSer(); }, "Cmd+1");
+    addEntry(
+        *this, "WindowMenu", ItemClass::Plain, "FinestraSecondaSerie", [] { return Localize::kSecSer(); }, "Cmd+2");
 }
 
 void MenuBar1::Untitled3()
 {
     enterBuilder("Untitled3");
     addTitle(*this, "HelpMenu", [] { return Localize::kAiuto(); });
-    addEntry(*this, "HelpMenu", ItemClass::Plain, "HelpCorvantaLeggimi",
-             [] { return Localize::kCorvantaRead(); }, "");
+    addEntry(
+        *this, "HelpMenu", ItemClass::Plain, "HelpCorvantaLeggimi", [] { return Localize::kCorvantaRead(); }, "");
     addEntry(*this, "HelpMenu", ItemClass::Plain, "UntitledSeparator2", kSeparator, "");
-    addEntry(*this, "HelpMenu", ItemClass::Apple, "FileInfo", [] { return Localize::kInfo(); }, "");
+    addEntry(
+        *this, "HelpMenu", ItemClass::Apple, "FileInfo", [] { return Localize::kInfo(); }, "");
     addEntry(*this, "HelpMenu", ItemClass::Apple, "UntitledSeparator1", kSeparator, "");
 }
 

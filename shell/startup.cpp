@@ -19,21 +19,15 @@ namespace {
 
 // Every handler the framework calls already runs inside its exception helper
 // (CallWithExceptionHandling); there is nothing to hand over.
-void InstallExceptionHelper()
-{
-}
+void InstallExceptionHelper() {}
 
 // C++ classes need no registration of their own: the framework creates its
 // objects (exceptions included) directly.
-void InitExternalClasses()
-{
-}
+void InitExternalClasses() {}
 
 // The image well is an ordinary control of the framework here, not a plug-in
 // resolved at run time.
-void InitPluginEntrypoints()
-{
-}
+void InitPluginEntrypoints() {}
 
 struct MenuHandlerRow {
     const char* itemName;
@@ -118,10 +112,7 @@ void ApplicationAddMenuHandlers()
     }
 }
 
-void LateStartup()
-{
-    MakeDefaultView();
-}
+void LateStartup() { MakeDefaultView(); }
 
 void MakeDefaultView()
 {

@@ -144,10 +144,7 @@ struct VersionCase {
     bool editRetitled;
 };
 
-void PrintTo(const VersionCase& c, std::ostream* os)
-{
-    *os << c.major << "." << c.minor;
-}
+void PrintTo(const VersionCase& c, std::ostream* os) { *os << c.major << "." << c.minor; }
 
 class AppOpenItalianTest : public AppTest, public ::testing::WithParamInterface<VersionCase> {};
 
@@ -264,20 +261,11 @@ struct WindowMenuCase {
     std::shared_ptr<Window> (*openOther)();
 };
 
-void PrintTo(const WindowMenuCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const WindowMenuCase& c, std::ostream* os) { *os << c.name; }
 
-std::shared_ptr<Window> openWindow1()
-{
-    return Window1::implicitInstance();
-}
+std::shared_ptr<Window> openWindow1() { return Window1::implicitInstance(); }
 
-std::shared_ptr<Window> openWindow2()
-{
-    return Window2::implicitInstance();
-}
+std::shared_ptr<Window> openWindow2() { return Window2::implicitInstance(); }
 
 class AppWindowMenuTest : public AppTest, public ::testing::WithParamInterface<WindowMenuCase> {};
 
@@ -326,13 +314,12 @@ TEST_P(AppWindowMenuTest, AClosedWindowComesBackFresh)
     EXPECT_EQ(Window::WindowCount(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Items, AppWindowMenuTest,
-    ::testing::Values(WindowMenuCase{"FinestraPrimaSerie", &App::FinestraPrimaSerie_Action, "Window1.Window1",
-                                     &openWindow1, &openWindow2},
-                      WindowMenuCase{"FinestraSecondaSerie", &App::FinestraSecondaSerie_Action, "Window2.Window2",
-                                     &openWindow2, &openWindow1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Items, AppWindowMenuTest,
+                         ::testing::Values(WindowMenuCase{"FinestraPrimaSerie", &App::FinestraPrimaSerie_Action,
+                                                          "Window1.Window1", &openWindow1, &openWindow2},
+                                           WindowMenuCase{"FinestraSecondaSerie", &App::FinestraSecondaSerie_Action,
+                                                          "Window2.Window2", &openWindow2, &openWindow1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- The read-me --------------------------------------------------------
 
@@ -394,12 +381,8 @@ TEST_F(AppReadMeTest, OpensThePresentDocumentInTheCurrentLanguageOnly)
     };
     // "zz" has no localization: the English default name applies.
     const Case cases[] = {
-        {"zz", {}, ""},
-        {"zz", {english}, english},
-        {"zz", {italian}, ""},
-        {"it", {}, ""},
-        {"it", {english}, ""},
-        {"it", {english, italian}, italian},
+        {"zz", {}, ""}, {"zz", {english}, english}, {"zz", {italian}, ""},
+        {"it", {}, ""}, {"it", {english}, ""},      {"it", {english, italian}, italian},
     };
 
     for (const Case& c : cases) {

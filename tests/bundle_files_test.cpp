@@ -20,10 +20,7 @@
 
 namespace {
 
-QString resource(const QString& name)
-{
-    return QStringLiteral(CORVANTA_TEST_RESOURCES_DIR "/") + name;
-}
+QString resource(const QString& name) { return QStringLiteral(CORVANTA_TEST_RESOURCES_DIR "/") + name; }
 
 // gtest names may hold only letters, digits and underscores.
 std::string caseName(const char* text)
@@ -43,10 +40,7 @@ struct ImageCase {
     int height;
 };
 
-void PrintTo(const ImageCase& c, std::ostream* os)
-{
-    *os << c.file;
-}
+void PrintTo(const ImageCase& c, std::ostream* os) { *os << c.file; }
 
 class BundleImage : public ::testing::TestWithParam<ImageCase> {
 protected:
@@ -92,12 +86,12 @@ TEST_P(BundleImage, IsOpaqueAndNotBlank)
 }
 
 constexpr ImageCase kImages[] = {
-    {"austria.png", "png", 20, 13},     {"belgio.png", "png", 20, 13},        {"cipro.png", "png", 20, 13},
-    {"finlandia.png", "png", 20, 13},   {"francia.png", "png", 20, 13},       {"germania.png", "png", 20, 13},
-    {"grecia.png", "png", 20, 13},      {"irlanda.png", "png", 20, 13},       {"italia.png", "png", 20, 13},
-    {"lussemburgo.png", "png", 20, 13}, {"malta.png", "png", 20, 13},         {"paesi bassi.png", "png", 20, 13},
-    {"polonia.png", "png", 20, 13},     {"portogallo.png", "png", 20, 13},    {"regnounito.png", "png", 20, 13},
-    {"slovenia.png", "png", 20, 13},    {"spagna.png", "png", 20, 13},        {"eurob.gif", "gif", 611, 328},
+    {"austria.png", "png", 20, 13},     {"belgio.png", "png", 20, 13},      {"cipro.png", "png", 20, 13},
+    {"finlandia.png", "png", 20, 13},   {"francia.png", "png", 20, 13},     {"germania.png", "png", 20, 13},
+    {"grecia.png", "png", 20, 13},      {"irlanda.png", "png", 20, 13},     {"italia.png", "png", 20, 13},
+    {"lussemburgo.png", "png", 20, 13}, {"malta.png", "png", 20, 13},       {"paesi bassi.png", "png", 20, 13},
+    {"polonia.png", "png", 20, 13},     {"portogallo.png", "png", 20, 13},  {"regnounito.png", "png", 20, 13},
+    {"slovenia.png", "png", 20, 13},    {"spagna.png", "png", 20, 13},      {"eurob.gif", "gif", 611, 328},
     {"eurob2.jpg", "jpeg", 445, 248},   {"corvanta.jpg", "jpeg", 425, 290},
 };
 
@@ -110,10 +104,7 @@ struct LabelCase {
     QRect label;
 };
 
-void PrintTo(const LabelCase& c, std::ostream* os)
-{
-    *os << c.backdrop << " at " << c.label.x() << "," << c.label.y();
-}
+void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.backdrop << " at " << c.label.x() << "," << c.label.y(); }
 
 class BackdropBehindLabel : public ::testing::TestWithParam<LabelCase> {};
 
@@ -205,17 +196,15 @@ TEST_F(ItalianTable, ReadMeItemNamesAFileOfTheBundle)
 TEST_F(ItalianTable, TranslatesEveryKey)
 {
     static const char* const keys[] = {
-        "Localize.kArchivio", "Localize.kChiudi",   "Localize.kEsci",     "Localize.kCompos",
-        "Localize.kAnnulla",  "Localize.kTaglia",   "Localize.kCopia",    "Localize.kIncolla",
-        "Localize.kCancella", "Localize.kSelTutto", "Localize.kFinestra", "Localize.kPriSer",
-        "Localize.kSecSer",   "Localize.kAiuto",    "Localize.kCorvantaRead", "Localize.kInfo",
-        "Localize.kLett",     "Localize.kNum",      "Localize.kVerifica", "Localize.kLaBanc",
-        "Localize.kProvDa",   "Localize.kStampIn",  "Localize.kELaNum",   "Localize.kValida",
-        "Localize.kNoValida", "Localize.kMal",      "Localize.kCip",      "Localize.kSlo",
-        "Localize.kFin",      "Localize.kPor",      "Localize.kAus",      "Localize.kPae",
-        "Localize.kLus",      "Localize.kIta",      "Localize.kIrl",      "Localize.kFra",
-        "Localize.kSpa",      "Localize.kGer",      "Localize.kGre",      "Localize.kBel",
-        "Localize.kPol",      "Localize.kRegun",    "Localize.kInfoWin1", "Localize.Language",
+        "Localize.kArchivio", "Localize.kChiudi",  "Localize.kEsci",     "Localize.kCompos",   "Localize.kAnnulla",
+        "Localize.kTaglia",   "Localize.kCopia",   "Localize.kIncolla",  "Localize.kCancella", "Localize.kSelTutto",
+        "Localize.kFinestra", "Localize.kPriSer",  "Localize.kSecSer",   "Localize.kAiuto",    "Localize.kCorvantaRead",
+        "Localize.kInfo",     "Localize.kLett",    "Localize.kNum",      "Localize.kVerifica", "Localize.kLaBanc",
+        "Localize.kProvDa",   "Localize.kStampIn", "Localize.kELaNum",   "Localize.kValida",   "Localize.kNoValida",
+        "Localize.kMal",      "Localize.kCip",     "Localize.kSlo",      "Localize.kFin",      "Localize.kPor",
+        "Localize.kAus",      "Localize.kPae",     "Localize.kLus",      "Localize.kIta",      "Localize.kIrl",
+        "Localize.kFra",      "Localize.kSpa",     "Localize.kGer",      "Localize.kGre",      "Localize.kBel",
+        "Localize.kPol",      "Localize.kRegun",   "Localize.kInfoWin1", "Localize.Language",
     };
     for (const char* key : keys)
         EXPECT_FALSE(tr(key).isEmpty()) << key;

@@ -23,25 +23,13 @@
 
 namespace road {
 
-inline QComboBox* combo(const corvanta::Window& w)
-{
-    return w.widget()->findChild<QComboBox*>("PopupMenu1");
-}
+inline QComboBox* combo(const corvanta::Window& w) { return w.widget()->findChild<QComboBox*>("PopupMenu1"); }
 
-inline QLineEdit* field(const corvanta::Window& w)
-{
-    return w.widget()->findChild<QLineEdit*>("EditField1");
-}
+inline QLineEdit* field(const corvanta::Window& w) { return w.widget()->findChild<QLineEdit*>("EditField1"); }
 
-inline QPushButton* button(const corvanta::Window& w)
-{
-    return w.widget()->findChild<QPushButton*>("PushButton1");
-}
+inline QPushButton* button(const corvanta::Window& w) { return w.widget()->findChild<QPushButton*>("PushButton1"); }
 
-inline QWidget* named(const corvanta::Window& w, const char* name)
-{
-    return w.widget()->findChild<QWidget*>(name);
-}
+inline QWidget* named(const corvanta::Window& w, const char* name) { return w.widget()->findChild<QWidget*>(name); }
 
 // What a label shows on screen.
 inline std::string shown(const corvanta::Window& w, const char* labelName)

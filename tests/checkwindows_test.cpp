@@ -36,17 +36,19 @@ const std::map<std::string, PropertyType>& declaredTypes()
     using T = PropertyType;
     static const std::map<std::string, PropertyType> types = [] {
         std::map<std::string, PropertyType> m;
-        for (const char* n : {"Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight", "Frame",
-                              "MacProcID", "Placement", "Left", "Top", "Index", "TabIndex", "TabPanelIndex",
-                              "TextAlign", "BorderWidth", "ListIndex", "LimitText", "Alignment", "ButtonStyle"})
+        for (const char* n :
+             {"Width",     "Height",      "MinWidth",  "MinHeight", "MaxWidth",  "MaxHeight",  "Frame",
+              "MacProcID", "Placement",   "Left",      "Top",       "Index",     "TabIndex",   "TabPanelIndex",
+              "TextAlign", "BorderWidth", "ListIndex", "LimitText", "Alignment", "ButtonStyle"})
             m[n] = T::Integer;
         for (const char* n :
-             {"CloseButton", "Resizeable", "MaximizeButton", "MinimizeButton", "FullScreenButton", "Composite",
-              "Visible", "LiveResize", "FullScreen", "MenuBarVisible", "HasBackColor", "Enabled", "AutoDeactivate",
-              "TabStop", "LockBottom", "LockRight", "LockTop", "LockLeft", "Underline", "Italic", "Bold",
-              "Transparent", "Selectable", "Multiline", "EraseBackground", "DoubleBuffer", "AcceptTabs",
-              "AcceptFocus", "UseFocusRing", "AutomaticallyCheckSpelling", "ReadOnly", "Password", "Border",
-              "Cancel", "Default"})
+             {"CloseButton",  "Resizeable",  "MaximizeButton", "MinimizeButton", "FullScreenButton",
+              "Composite",    "Visible",     "LiveResize",     "FullScreen",     "MenuBarVisible",
+              "HasBackColor", "Enabled",     "AutoDeactivate", "TabStop",        "LockBottom",
+              "LockRight",    "LockTop",     "LockLeft",       "Underline",      "Italic",
+              "Bold",         "Transparent", "Selectable",     "Multiline",      "EraseBackground",
+              "DoubleBuffer", "AcceptTabs",  "AcceptFocus",    "UseFocusRing",   "AutomaticallyCheckSpelling",
+              "ReadOnly",     "Password",    "Border",         "Cancel",         "Default"})
             m[n] = T::Boolean;
         for (const char* n : {"BackColor", "TextColor", "FillColor", "TopLeftColor", "BottomRightColor"})
             m[n] = T::Color;
@@ -85,20 +87,21 @@ Decoded decode(const std::string& list)
 
 using Names = std::vector<std::string>;
 
-const Names kWindowRecords = {"Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight",
-                              "Frame", "Title", "CloseButton", "Resizeable", "MaximizeButton",
-                              "MinimizeButton", "FullScreenButton", "Composite", "MacProcID", "Placement",
-                              "Visible", "LiveResize", "FullScreen", "MenuBarVisible", "HasBackColor",
-                              "BackColor"};
-const Names kRectangleRecords = {"InitialParent", "BottomRightColor", "TopLeftColor", "BorderWidth", "FillColor",
-                                 "Enabled", "AutoDeactivate", "HelpTag", "Visible", "TabPanelIndex", "TabIndex",
-                                 "LockBottom", "LockRight", "LockTop", "LockLeft", "Height", "Width", "Top",
-                                 "Left", "Index", "Name", "TabStop"};
+const Names kWindowRecords = {
+    "Width",     "Height",      "MinWidth",   "MinHeight",      "MaxWidth",       "MaxHeight",        "Frame",
+    "Title",     "CloseButton", "Resizeable", "MaximizeButton", "MinimizeButton", "FullScreenButton", "Composite",
+    "MacProcID", "Placement",   "Visible",    "LiveResize",     "FullScreen",     "MenuBarVisible",   "HasBackColor",
+    "BackColor"};
+const Names kRectangleRecords = {
+    "InitialParent", "BottomRightColor", "TopLeftColor",  "BorderWidth", "FillColor",  "Enabled",   "AutoDeactivate",
+    "HelpTag",       "Visible",          "TabPanelIndex", "TabIndex",    "LockBottom", "LockRight", "LockTop",
+    "LockLeft",      "Height",           "Width",         "Top",         "Left",       "Index",     "Name",
+    "TabStop"};
 Names labelRecords(bool withText)
 {
-    Names n = {"InitialParent", "DataField", "DataSource", "Underline", "Italic", "Bold",
-               "TextUnit", "TextSize", "TextFont", "AutoDeactivate", "HelpTag", "Transparent",
-               "Selectable", "Visible", "Enabled", "Multiline", "TextColor", "TextAlign"};
+    Names n = {"InitialParent", "DataField", "DataSource", "Underline",      "Italic",    "Bold",
+               "TextUnit",      "TextSize",  "TextFont",   "AutoDeactivate", "HelpTag",   "Transparent",
+               "Selectable",    "Visible",   "Enabled",    "Multiline",      "TextColor", "TextAlign"};
     if (withText)
         n.push_back("Text");
     for (const char* rest : {"TabIndex", "TabPanelIndex", "LockBottom", "LockRight", "LockTop", "LockLeft", "Height",
@@ -106,25 +109,34 @@ Names labelRecords(bool withText)
         n.push_back(rest);
     return n;
 }
-const Names kCanvasRecords = {"InitialParent", "Transparent", "EraseBackground", "DoubleBuffer", "AcceptTabs",
-                              "AcceptFocus", "UseFocusRing", "Enabled", "AutoDeactivate", "HelpTag", "Visible",
-                              "TabStop", "TabIndex", "TabPanelIndex", "LockBottom", "LockRight", "LockTop",
-                              "LockLeft", "Height", "Width", "Top", "Left", "Index", "Name"};
-const Names kPopupRecords = {"InitialParent", "DataField", "DataSource", "Underline", "Italic", "Bold", "TextUnit",
-                             "TextSize", "TextFont", "AutoDeactivate", "HelpTag", "Visible", "ListIndex",
-                             "InitialValue", "Enabled", "TabStop", "TabIndex", "TabPanelIndex", "LockBottom",
-                             "LockRight", "LockTop", "LockLeft", "Height", "Width", "Top", "Left", "Index", "Name"};
-const Names kEditFieldRecords = {
-    "InitialParent", "DataField", "DataSource", "AutomaticallyCheckSpelling", "Alignment", "AcceptTabs",
-    "LimitText", "ReadOnly", "Mask", "Text", "CueText", "Underline", "Italic", "Bold", "TextUnit", "TextSize",
-    "TextFont", "AutoDeactivate", "HelpTag", "Visible", "Format", "Enabled", "BackColor", "TextColor",
-    "UseFocusRing", "Password", "Border", "TabStop", "TabIndex", "TabPanelIndex", "LockBottom", "LockRight",
-    "LockTop", "LockLeft", "Height", "Width", "Top", "Left", "Index", "Name"};
-const Names kPushButtonRecords = {"InitialParent", "Underline", "Italic", "Bold", "TextUnit", "TextSize",
-                                  "TextFont", "ButtonStyle", "AutoDeactivate", "HelpTag", "Visible", "Enabled",
-                                  "Cancel", "Default", "TabStop", "TabIndex", "TabPanelIndex", "LockBottom",
-                                  "LockRight", "LockTop", "LockLeft", "Height", "Width", "Top", "Left", "Index",
-                                  "Name"};
+const Names kCanvasRecords = {"InitialParent", "Transparent",   "EraseBackground",
+                              "DoubleBuffer",  "AcceptTabs",    "AcceptFocus",
+                              "UseFocusRing",  "Enabled",       "AutoDeactivate",
+                              "HelpTag",       "Visible",       "TabStop",
+                              "TabIndex",      "TabPanelIndex", "LockBottom",
+                              "LockRight",     "LockTop",       "LockLeft",
+                              "Height",        "Width",         "Top",
+                              "Left",          "Index",         "Name"};
+const Names kPopupRecords = {
+    "InitialParent", "DataField", "DataSource",     "Underline",     "Italic",     "Bold",      "TextUnit",
+    "TextSize",      "TextFont",  "AutoDeactivate", "HelpTag",       "Visible",    "ListIndex", "InitialValue",
+    "Enabled",       "TabStop",   "TabIndex",       "TabPanelIndex", "LockBottom", "LockRight", "LockTop",
+    "LockLeft",      "Height",    "Width",          "Top",           "Left",       "Index",     "Name"};
+const Names kEditFieldRecords = {"InitialParent", "DataField",      "DataSource", "AutomaticallyCheckSpelling",
+                                 "Alignment",     "AcceptTabs",     "LimitText",  "ReadOnly",
+                                 "Mask",          "Text",           "CueText",    "Underline",
+                                 "Italic",        "Bold",           "TextUnit",   "TextSize",
+                                 "TextFont",      "AutoDeactivate", "HelpTag",    "Visible",
+                                 "Format",        "Enabled",        "BackColor",  "TextColor",
+                                 "UseFocusRing",  "Password",       "Border",     "TabStop",
+                                 "TabIndex",      "TabPanelIndex",  "LockBottom", "LockRight",
+                                 "LockTop",       "LockLeft",       "Height",     "Width",
+                                 "Top",           "Left",           "Index",      "Name"};
+const Names kPushButtonRecords = {
+    "InitialParent", "Underline",      "Italic",        "Bold",       "TextUnit",  "TextSize", "TextFont",
+    "ButtonStyle",   "AutoDeactivate", "HelpTag",       "Visible",    "Enabled",   "Cancel",   "Default",
+    "TabStop",       "TabIndex",       "TabPanelIndex", "LockBottom", "LockRight", "LockTop",  "LockLeft",
+    "Height",        "Width",          "Top",           "Left",       "Index",     "Name"};
 
 struct ListCase {
     std::string what; // window and control
@@ -135,10 +147,7 @@ struct ListCase {
     std::int64_t length;       // -1: not stated
 };
 
-void PrintTo(const ListCase& c, std::ostream* os)
-{
-    *os << c.what;
-}
+void PrintTo(const ListCase& c, std::ostream* os) { *os << c.what; }
 
 std::vector<ListCase> listCases()
 {
@@ -155,16 +164,16 @@ std::vector<ListCase> listCases()
         cases.push_back({prefix + "window", WindowList(d.width, d.height), kWindowRecords, "", "", -1});
         cases.push_back({prefix + "Rectangle1", RectangleList(d.rectangle1), kRectangleRecords, "Rectangle1", "", 313});
         for (const LabelValues* l : {&d.staticText3, &d.staticText6, &d.staticText7, &d.staticText8, &d.staticText9,
-                                   &d.staticText5, &d.staticText4, &d.staticText1, &d.staticText2})
-            cases.push_back({prefix + l->name, LabelList(*l), labelRecords(l->text.has_value()), l->name,
-                             l->initialParent, -1});
+                                     &d.staticText5, &d.staticText4, &d.staticText1, &d.staticText2})
+            cases.push_back(
+                {prefix + l->name, LabelList(*l), labelRecords(l->text.has_value()), l->name, l->initialParent, -1});
         cases.push_back({prefix + "Canvas1", CanvasList(d.canvas1), kCanvasRecords, "Canvas1", "Rectangle1", -1});
-        cases.push_back({prefix + "PopupMenu1", PopupMenuList(d.letters, d.popupMenu1), kPopupRecords, "PopupMenu1",
-                         "", w.popupLength});
-        cases.push_back({prefix + "EditField1", EditFieldList(d.mask, d.editField1), kEditFieldRecords, "EditField1",
-                         "", 535});
-        cases.push_back({prefix + "PushButton1", PushButtonList(d.pushButton1), kPushButtonRecords, "PushButton1",
-                         "", -1});
+        cases.push_back({prefix + "PopupMenu1", PopupMenuList(d.letters, d.popupMenu1), kPopupRecords, "PopupMenu1", "",
+                         w.popupLength});
+        cases.push_back(
+            {prefix + "EditField1", EditFieldList(d.mask, d.editField1), kEditFieldRecords, "EditField1", "", 535});
+        cases.push_back(
+            {prefix + "PushButton1", PushButtonList(d.pushButton1), kPushButtonRecords, "PushButton1", "", -1});
     }
     return cases;
 }
@@ -204,10 +213,12 @@ TEST(StoredLists, CarryTheValuesThatDifferBetweenTheWindows)
     EXPECT_EQ(decode(WindowList(445, 248)).values.at("Height").integer(), 248);
 
     const std::string rows1 = decode(PopupMenuList(FirstSeriesDesign().letters, FirstSeriesDesign().popupMenu1))
-                                  .values.at("InitialValue").text();
+                                  .values.at("InitialValue")
+                                  .text();
     EXPECT_EQ(rows1, "\rH\rL\rM\rN\rP\rS\rT\rU\rV\rX\rY\rZ");
     const std::string rows2 = decode(PopupMenuList(SecondSeriesDesign().letters, SecondSeriesDesign().popupMenu1))
-                                  .values.at("InitialValue").text();
+                                  .values.at("InitialValue")
+                                  .text();
     EXPECT_EQ(rows2.size(), 32u);
     EXPECT_EQ(rows2, "\rD\rE\rH\rJ\rM\rN\rP\rR\rS\rT\rU\rV\rW\rX\rY\rZ");
 
@@ -439,10 +450,7 @@ struct MaskCase {
     std::string held;
 };
 
-void PrintTo(const MaskCase& c, std::ostream* os)
-{
-    *os << (c.secondSeries ? "Window2 " : "Window1 ") << c.typed;
-}
+void PrintTo(const MaskCase& c, std::ostream* os) { *os << (c.secondSeries ? "Window2 " : "Window1 ") << c.typed; }
 
 class Masks : public UiTest, public ::testing::WithParamInterface<MaskCase> {};
 
@@ -458,12 +466,13 @@ TEST_P(Masks, RefuseWhatTheyDoNotAdmit)
     EXPECT_EQ(road::field(*w)->text().toStdString(), c.held);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CheckWindows, Masks,
-    ::testing::Values(MaskCase{false, "12ab3-4 5", "12345"}, MaskCase{false, "A0000000009", "0000000009"},
-                      MaskCase{false, "000000000091", "00000000009"}, MaskCase{true, "5", ""},
-                      MaskCase{true, "AB1", "A1"}, MaskCase{true, "x12", "x12"},
-                      MaskCase{true, "A00000000001", "A0000000000"}, MaskCase{true, "Z-9 9", "Z99"}));
+INSTANTIATE_TEST_SUITE_P(CheckWindows, Masks,
+                         ::testing::Values(MaskCase{false, "12ab3-4 5", "12345"},
+                                           MaskCase{false, "A0000000009", "0000000009"},
+                                           MaskCase{false, "000000000091", "00000000009"}, MaskCase{true, "5", ""},
+                                           MaskCase{true, "AB1", "A1"}, MaskCase{true, "x12", "x12"},
+                                           MaskCase{true, "A00000000001", "A0000000000"},
+                                           MaskCase{true, "Z-9 9", "Z99"}));
 
 // --- Windows side by side ---------------------------------------------------
 
@@ -506,8 +515,8 @@ TEST_P(WindowMenuMarks, FollowTheFrontWindow)
     other->Constructor();
 
     std::shared_ptr<Window> front = c.front == Front::First ? std::shared_ptr<Window>(w1)
-                                    : c.front == Front::Second ? std::shared_ptr<Window>(w2)
-                                                               : std::shared_ptr<Window>(other);
+        : c.front == Front::Second                          ? std::shared_ptr<Window>(w2)
+                                                            : std::shared_ptr<Window>(other);
     front->Show();
     QCoreApplication::processEvents();
     ASSERT_EQ(Window::At(0), front);
@@ -526,13 +535,11 @@ TEST_P(WindowMenuMarks, FollowTheFrontWindow)
     EXPECT_EQ(secondo->Checked(), c.secondChecked);
 }
 
-INSTANTIATE_TEST_SUITE_P(CheckWindows, WindowMenuMarks,
-                         ::testing::Values(MarkCase{false, Front::First, true, false},
-                                           MarkCase{true, Front::First, true, false},
-                                           MarkCase{false, Front::Second, false, true},
-                                           MarkCase{true, Front::Second, false, true},
-                                           MarkCase{false, Front::Other, false, false},
-                                           MarkCase{true, Front::Other, false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    CheckWindows, WindowMenuMarks,
+    ::testing::Values(MarkCase{false, Front::First, true, false}, MarkCase{true, Front::First, true, false},
+                      MarkCase{false, Front::Second, false, true}, MarkCase{true, Front::Second, false, true},
+                      MarkCase{false, Front::Other, false, false}, MarkCase{true, Front::Other, false, false}));
 
 class TwoWindows : public UiTest {};
 
@@ -613,7 +620,8 @@ protected:
         const CheckWindowDesign& d = FirstSeriesDesign();
         CreateControl<PopupMenu>(*this, "PopupMenu1");
         Registered<PopupMenu>(*this, "PopupMenu1")->SetProperties(PopupMenuList(d.letters, d.popupMenu1));
-        Registered<PopupMenu>(*this, "PopupMenu1")->Change = CreateDelegate(self<Window1>(), &Window1::PopupMenu1_Change);
+        Registered<PopupMenu>(*this, "PopupMenu1")->Change =
+            CreateDelegate(self<Window1>(), &Window1::PopupMenu1_Change);
         CreateControl<TextField>(*this, "EditField1");
         Registered<TextField>(*this, "EditField1")->SetProperties(EditFieldList(d.mask, d.editField1));
         Registered<TextField>(*this, "EditField1")->TextChange =

@@ -76,7 +76,8 @@ protected:
 TEST_F(Controls, ControlPlacedInARectangleKeepsItsWindowCoordinates)
 {
     auto rect = add<Rectangle>("Rectangle1", geometry(297, 126, 282, 131));
-    auto label = add<Label>("StaticText3", PropertyList({{"InitialParent", "Rectangle1"}}) + geometry(308, 140, 92, 20));
+    auto label =
+        add<Label>("StaticText3", PropertyList({{"InitialParent", "Rectangle1"}}) + geometry(308, 140, 92, 20));
     auto canvas = add<Canvas>("Canvas1", PropertyList({{"InitialParent", "Rectangle1"}}) + geometry(405, 181, 20, 13));
 
     EXPECT_EQ(label->widget()->parentWidget(), rect->widget());
@@ -105,7 +106,8 @@ TEST_F(Controls, PositionBeforeTheParentRecordIsKeptInWindowCoordinates)
 TEST_F(Controls, HidingTheRectangleHidesTheControlsPlacedInIt)
 {
     auto rect = add<Rectangle>("Rectangle1", geometry(297, 126, 282, 131));
-    auto label = add<Label>("StaticText3", PropertyList({{"InitialParent", "Rectangle1"}}) + geometry(308, 140, 92, 20));
+    auto label =
+        add<Label>("StaticText3", PropertyList({{"InitialParent", "Rectangle1"}}) + geometry(308, 140, 92, 20));
     auto outside = add<Label>("StaticText1", geometry(10, 10, 50, 20));
     QWidget* top = window->widget();
     EXPECT_TRUE(label->widget()->isVisibleTo(top));
@@ -165,10 +167,7 @@ struct MaskCase {
     const char* text;
 };
 
-void PrintTo(const MaskCase& c, std::ostream* os)
-{
-    *os << c.label;
-}
+void PrintTo(const MaskCase& c, std::ostream* os) { *os << c.label; }
 
 // Types each character as a key press, also those QTest::keyClicks cannot.
 void typeText(QWidget* w, const QString& text)
@@ -198,18 +197,20 @@ TEST_P(MaskedTyping, KeepsWhatTheMaskAdmits)
 
 INSTANTIATE_TEST_SUITE_P(
     TextField, MaskedTyping,
-    ::testing::Values(
-        MaskCase{"LettersRefused", "99999999999", "abcXYZ", ""},
-        MaskCase{"ElevenDigitsThenNoMore", "99999999999", "123456789012", "12345678901"},
-        MaskCase{"LettersAmongDigitsDropped", "99999999999", "1a2 3-4", "1234"},
-        MaskCase{"PartialNumber", "99999999999", "123", "123"},
-        MaskCase{"FirstLetterLowerCaseKept", "A9999999999", "x1234567890", "x1234567890"},
-        MaskCase{"FirstLetterUpperCase", "A9999999999", "X1234567890", "X1234567890"},
-        MaskCase{"FirstDigitRefused", "A9999999999", "1", ""},
-        MaskCase{"SecondLetterRefused", "A9999999999", "XY12", "X12"},
-        MaskCase{"TwelfthRefused", "A9999999999", "X12345678901", "X1234567890"},
-        MaskCase{"NonAsciiLetterRefused", "A9999999999", "\xC3\xA8" "1", ""},
-        MaskCase{"NoMaskTakesAnything", "", "ab 12", "ab 12"}),
+    ::testing::Values(MaskCase{"LettersRefused", "99999999999", "abcXYZ", ""},
+                      MaskCase{"ElevenDigitsThenNoMore", "99999999999", "123456789012", "12345678901"},
+                      MaskCase{"LettersAmongDigitsDropped", "99999999999", "1a2 3-4", "1234"},
+                      MaskCase{"PartialNumber", "99999999999", "123", "123"},
+                      MaskCase{"FirstLetterLowerCaseKept", "A9999999999", "x1234567890", "x1234567890"},
+                      MaskCase{"FirstLetterUpperCase", "A9999999999", "X1234567890", "X1234567890"},
+                      MaskCase{"FirstDigitRefused", "A9999999999", "1", ""},
+                      MaskCase{"SecondLetterRefused", "A9999999999", "XY12", "X12"},
+                      MaskCase{"TwelfthRefused", "A9999999999", "X12345678901", "X1234567890"},
+                      MaskCase{"NonAsciiLetterRefused", "A9999999999",
+                               "\xC3\xA8"
+                               "1",
+                               ""},
+                      MaskCase{"NoMaskTakesAnything", "", "ab 12", "ab 12"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 class MaskedField : public Controls {
@@ -345,10 +346,7 @@ struct RowsCase {
     std::vector<std::string> rows;
 };
 
-void PrintTo(const RowsCase& c, std::ostream* os)
-{
-    *os << c.label;
-}
+void PrintTo(const RowsCase& c, std::ostream* os) { *os << c.label; }
 
 class PopupRows : public Controls, public ::testing::WithParamInterface<RowsCase> {};
 
@@ -365,22 +363,21 @@ TEST_P(PopupRows, AreThePiecesBetweenLineEnds)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PopupMenu, PopupRows,
-    ::testing::Values(RowsCase{"BlankFirstRow", "\rH\rL", {"", "H", "L"}},
-                      RowsCase{"Empty", "", {}},
-                      RowsCase{"SingleRow", "H", {"H"}},
-                      RowsCase{"TrailingLineEndGivesBlankLastRow", "H\rL\r", {"H", "L", ""}},
-                      RowsCase{"OtherLineEnds", "H\r\nL\nM", {"H", "L", "M"}},
-                      RowsCase{"FirstSeriesLetters", "\rH\rL\rM\rN\rP\rS\rT\rU\rV\rX\rY\rZ",
-                               {"", "H", "L", "M", "N", "P", "S", "T", "U", "V", "X", "Y", "Z"}}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(PopupMenu, PopupRows,
+                         ::testing::Values(RowsCase{"BlankFirstRow", "\rH\rL", {"", "H", "L"}},
+                                           RowsCase{"Empty", "", {}}, RowsCase{"SingleRow", "H", {"H"}},
+                                           RowsCase{"TrailingLineEndGivesBlankLastRow", "H\rL\r", {"H", "L", ""}},
+                                           RowsCase{"OtherLineEnds", "H\r\nL\nM", {"H", "L", "M"}},
+                                           RowsCase{"FirstSeriesLetters",
+                                                    "\rH\rL\rM\rN\rP\rS\rT\rU\rV\rX\rY\rZ",
+                                                    {"", "H", "L", "M", "N", "P", "S", "T", "U", "V", "X", "Y", "Z"}}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(Controls, PopupSelectsTheStoredRowAndChangesOnUserChoice)
 {
     // As stored: ListIndex before InitialValue.
-    auto popup = add<PopupMenu>("PopupMenu1", geometry(328, 45, 63, 20)
-                                                  + PropertyList({{"ListIndex", 0}, {"InitialValue", "\rH\rL\rM"}}));
+    auto popup = add<PopupMenu>(
+        "PopupMenu1", geometry(328, 45, 63, 20) + PropertyList({{"ListIndex", 0}, {"InitialValue", "\rH\rL\rM"}}));
     EXPECT_EQ(popup->ListIndex(), 0);
     EXPECT_EQ(popup->Text(), "");
 
@@ -564,9 +561,10 @@ INSTANTIATE_TEST_SUITE_P(Label, LabelAlignment,
 
 TEST_F(Controls, LabelShowsTextColourAndBold)
 {
-    auto label = add<Label>("Label1", geometry(10, 10, 120, 20)
-                                          + PropertyList({{"TextFont", "System"}, {"TextSize", 0.0f},
-                                                          {"TextUnit", Byte{0}}, {"Text", "is Valid"}}));
+    auto label = add<Label>(
+        "Label1",
+        geometry(10, 10, 120, 20)
+            + PropertyList({{"TextFont", "System"}, {"TextSize", 0.0f}, {"TextUnit", Byte{0}}, {"Text", "is Valid"}}));
     auto* qtLabel = window->widget()->findChild<QLabel*>("Label1");
     EXPECT_EQ(qtLabel->text(), "is Valid");
     EXPECT_EQ(qtLabel->textFormat(), Qt::PlainText);
@@ -591,11 +589,12 @@ TEST_F(Controls, LabelShowsTextColourAndBold)
 
 TEST_F(Controls, RectanglePaintsFillAndBorderEdges)
 {
-    auto rect = add<Rectangle>("Rectangle1", geometry(10, 10, 40, 30)
-                                                 + PropertyList({{"FillColor", Color{0xFFFBC6}},
-                                                                 {"BorderWidth", 2},
-                                                                 {"TopLeftColor", Color{0xFF0000}},
-                                                                 {"BottomRightColor", Color{0x0000FF}}}));
+    auto rect = add<Rectangle>("Rectangle1",
+                               geometry(10, 10, 40, 30)
+                                   + PropertyList({{"FillColor", Color{0xFFFBC6}},
+                                                   {"BorderWidth", 2},
+                                                   {"TopLeftColor", Color{0xFF0000}},
+                                                   {"BottomRightColor", Color{0x0000FF}}}));
     const QImage shot = rect->widget()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(20, 15), QColor(0xFF, 0xFB, 0xC6));
     EXPECT_EQ(shot.pixelColor(10, 0), QColor(255, 0, 0));

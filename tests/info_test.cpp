@@ -151,10 +151,7 @@ struct Placement {
     int left, top, width, height;
 };
 
-void PrintTo(const Placement& p, std::ostream* os)
-{
-    *os << p.name;
-}
+void PrintTo(const Placement& p, std::ostream* os) { *os << p.name; }
 
 class InfoPlacementTest : public InfoTest, public ::testing::WithParamInterface<Placement> {};
 

@@ -78,15 +78,9 @@ const Constant kConstants[] = {
     {"Language", &Localize::Language, "Localize.Language", "en"},
 };
 
-void PrintTo(const Constant& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const Constant& c, std::ostream* os) { *os << c.name; }
 
-QString xmlEscape(const std::string& text)
-{
-    return QString::fromStdString(text).toHtmlEscaped();
-}
+QString xmlEscape(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
 QString lreleasePath()
 {
@@ -124,10 +118,11 @@ bool writeTable(const QString& resources, const std::string& language, const std
     if (tool.isEmpty())
         return false;
     QProcess lrelease;
-    lrelease.start(tool, {QStringLiteral("-idbased"), QStringLiteral("-silent"), base + QStringLiteral(".ts"),
-                          QStringLiteral("-qm"), base + QStringLiteral(".qm")});
-    return lrelease.waitForFinished(60000) && lrelease.exitStatus() == QProcess::NormalExit
-        && lrelease.exitCode() == 0 && QFile::exists(base + QStringLiteral(".qm"));
+    lrelease.start(tool,
+                   {QStringLiteral("-idbased"), QStringLiteral("-silent"), base + QStringLiteral(".ts"),
+                    QStringLiteral("-qm"), base + QStringLiteral(".qm")});
+    return lrelease.waitForFinished(60000) && lrelease.exitStatus() == QProcess::NormalExit && lrelease.exitCode() == 0
+        && QFile::exists(base + QStringLiteral(".qm"));
 }
 
 class LocalizeTest : public ::testing::Test {
@@ -243,10 +238,7 @@ struct CorruptCase {
     QByteArray bytes;
 };
 
-void PrintTo(const CorruptCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const CorruptCase& c, std::ostream* os) { *os << c.name; }
 
 class CorruptTable : public LocalizeTest, public ::testing::WithParamInterface<CorruptCase> {};
 
@@ -265,11 +257,13 @@ TEST_P(CorruptTable, FallsBackToTheDefaults)
     EXPECT_EQ(Localize::kSelTutto("it"), "Select all");
 }
 
-INSTANTIATE_TEST_SUITE_P(Localize, CorruptTable, ::testing::Values(
-    CorruptCase{"Junk", QByteArray("this is not a translation table at all")},
-    CorruptCase{"Empty", QByteArray()},
-    // The right magic number followed by garbage.
-    CorruptCase{"BadBody", QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd") + QByteArray(64, '\xff')}),
+INSTANTIATE_TEST_SUITE_P(
+    Localize, CorruptTable,
+    ::testing::Values(CorruptCase{"Junk", QByteArray("this is not a translation table at all")},
+                      CorruptCase{"Empty", QByteArray()},
+                      // The right magic number followed by garbage.
+                      CorruptCase{"BadBody",
+                                  QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd") + QByteArray(64, '\xff')}),
     [](const ::testing::TestParamInfo<CorruptCase>& info) { return std::string(info.param.name); });
 
 TEST_F(LocalizeTest, DirectoryInPlaceOfATableGivesTheDefaults)
@@ -331,10 +325,7 @@ struct EnvironmentCase {
     const char* chiudi;
 };
 
-void PrintTo(const EnvironmentCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const EnvironmentCase& c, std::ostream* os) { *os << c.name; }
 
 class EmptyLanguage : public ::testing::TestWithParam<EnvironmentCase> {};
 
@@ -359,15 +350,17 @@ TEST_P(EmptyLanguage, FollowsTheEnvironment)
     EXPECT_NE(out.find(std::string("PROBE kChiudi=") + GetParam().chiudi + "\n"), std::string::npos) << out;
 }
 
-INSTANTIATE_TEST_SUITE_P(Localize, EmptyLanguage, ::testing::Values(
-    EnvironmentCase{"ItalianLang", {{"LANG", "it_IT.UTF-8"}}, "it", "Chiudi"},
-    EnvironmentCase{"SwissItalianLang", {{"LANG", "it_CH.UTF-8"}}, "it", "Chiudi"},
-    EnvironmentCase{"EnglishLang", {{"LANG", "en_US.UTF-8"}}, "en", "Close"},
-    EnvironmentCase{"LanguageWithoutTable", {{"LANG", "de_DE.UTF-8"}}, "en", "Close"},
-    EnvironmentCase{"LcAllWins", {{"LANG", "en_US.UTF-8"}, {"LC_ALL", "it_IT.UTF-8"}}, "it", "Chiudi"},
-    // The first preferred language the bundle has a table for.
-    EnvironmentCase{"PreferenceList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "de:it"}}, "it", "Chiudi"},
-    EnvironmentCase{"CLocale", {{"LANG", "C.UTF-8"}}, "en", "Close"}),
+INSTANTIATE_TEST_SUITE_P(
+    Localize, EmptyLanguage,
+    ::testing::Values(
+        EnvironmentCase{"ItalianLang", {{"LANG", "it_IT.UTF-8"}}, "it", "Chiudi"},
+        EnvironmentCase{"SwissItalianLang", {{"LANG", "it_CH.UTF-8"}}, "it", "Chiudi"},
+        EnvironmentCase{"EnglishLang", {{"LANG", "en_US.UTF-8"}}, "en", "Close"},
+        EnvironmentCase{"LanguageWithoutTable", {{"LANG", "de_DE.UTF-8"}}, "en", "Close"},
+        EnvironmentCase{"LcAllWins", {{"LANG", "en_US.UTF-8"}, {"LC_ALL", "it_IT.UTF-8"}}, "it", "Chiudi"},
+        // The first preferred language the bundle has a table for.
+        EnvironmentCase{"PreferenceList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "de:it"}}, "it", "Chiudi"},
+        EnvironmentCase{"CLocale", {{"LANG", "C.UTF-8"}}, "en", "Close"}),
     [](const ::testing::TestParamInfo<EnvironmentCase>& info) { return std::string(info.param.name); });
 
 } // namespace

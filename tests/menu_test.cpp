@@ -233,7 +233,9 @@ TEST(MenuModel, CloseRemovesTheItemWhichStaysUsable)
 class TestWindow : public Window {
 public:
     explicit TestWindow(std::shared_ptr<corvanta::MenuBar> bar, std::string tag = {})
-        : tag(std::move(tag)), bar_(std::move(bar)) {}
+        : tag(std::move(tag)), bar_(std::move(bar))
+    {
+    }
     const ClassRecord& classRecord() const override
     {
         static const ClassRecord record("MenuTest.TestWindow");
@@ -400,8 +402,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ShortcutMapping,
                          ::testing::Values(ShortcutCase{"Cmd+W", "Ctrl+W"}, ShortcutCase{"Cmd+Q", "Ctrl+Q"},
                                            ShortcutCase{"Cmd+1", "Ctrl+1"}, ShortcutCase{"", ""},
                                            ShortcutCase{"Cmd+Shift+Z", "Ctrl+Shift+Z"},
-                                           ShortcutCase{"Option+Cmd+X", "Ctrl+Alt+X"},
-                                           ShortcutCase{"Ctrl+K", "Meta+K"},
+                                           ShortcutCase{"Option+Cmd+X", "Ctrl+Alt+X"}, ShortcutCase{"Ctrl+K", "Meta+K"},
                                            ShortcutCase{"cmd+a", "Ctrl+A"}));
 
 TEST_F(MenuUiTest, PropertyChangesShowInEveryWindowWithoutRebuilding)
@@ -570,9 +571,18 @@ TEST_F(MenuUiTest, FrontWindowHandlerRunsFirstAndTrueStopsTheChoice)
     ASSERT_NE(front, nullptr);
     ASSERT_NE(back, nullptr);
     bool frontResult = false;
-    front->AddMenuHandler("FileClose", [&] { log.push_back("front"); return frontResult; });
-    back->AddMenuHandler("FileClose", [&] { log.push_back("back"); return true; });
-    app->AddMenuHandler("FileClose", [&] { log.push_back("app"); return true; });
+    front->AddMenuHandler("FileClose", [&] {
+        log.push_back("front");
+        return frontResult;
+    });
+    back->AddMenuHandler("FileClose", [&] {
+        log.push_back("back");
+        return true;
+    });
+    app->AddMenuHandler("FileClose", [&] {
+        log.push_back("app");
+        return true;
+    });
 
     ChooseMenuItem(bar->Lookup("FileClose"));
     EXPECT_EQ(log, (std::vector<std::string>{front->tag + ":enable", "front", "app"}));
@@ -584,7 +594,10 @@ TEST_F(MenuUiTest, FrontWindowHandlerRunsFirstAndTrueStopsTheChoice)
 
     // An item the window does not handle goes to the application.
     log.clear();
-    app->AddMenuHandler("Deep", [&] { log.push_back("app deep"); return false; });
+    app->AddMenuHandler("Deep", [&] {
+        log.push_back("app deep");
+        return false;
+    });
     ChooseMenuItem(bar->Lookup("Deep"));
     EXPECT_EQ(log, (std::vector<std::string>{front->tag + ":enable", "app deep"}));
 }
@@ -617,7 +630,10 @@ TEST_F(MenuUiTest, AThrowingHandlerIsReportedAndTheChoiceGoesOn)
 TEST_F(MenuUiTest, ADisabledItemDoesNothingButEnableMenuItemsMayEnableIt)
 {
     auto app = registerApp();
-    app->AddMenuHandler("FileClose", [&] { log.push_back("app"); return true; });
+    app->AddMenuHandler("FileClose", [&] {
+        log.push_back("app");
+        return true;
+    });
     auto close = bar->Lookup("FileClose");
     close->SetEnabled(false);
     ChooseMenuItem(close);
@@ -639,7 +655,10 @@ TEST_F(MenuUiTest, ADisabledItemDoesNothingButEnableMenuItemsMayEnableIt)
 TEST_F(MenuUiTest, WithoutWindowsTheApplicationStillHandlesTheChoice)
 {
     auto app = registerApp();
-    app->AddMenuHandler("FileInfo", [&] { log.push_back("app"); return true; });
+    app->AddMenuHandler("FileInfo", [&] {
+        log.push_back("app");
+        return true;
+    });
     first->Close();
     second->Close();
     settle();
@@ -653,7 +672,10 @@ TEST_F(MenuUiTest, WithoutWindowsTheApplicationStillHandlesTheChoice)
 TEST_F(MenuUiTest, ChoosingAnActionInTheBarDispatchesItsItem)
 {
     auto app = registerApp();
-    app->AddMenuHandler("Deep", [&] { log.push_back("deep"); return false; });
+    app->AddMenuHandler("Deep", [&] {
+        log.push_back("deep");
+        return false;
+    });
     auto front = Window::At(0);
     QAction* deep = actionNamed(menuBarOf(front), "Deep item");
     ASSERT_NE(deep, nullptr);
@@ -693,8 +715,14 @@ TEST_F(MenuUiTest, AShortcutRunsItsItemAfterEnableMenuItems)
     QWidget* win = front->widget();
     win->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(win));
-    front->AddMenuHandler("FileClose", [&] { log.push_back("close"); return false; });
-    app->AddMenuHandler("Deep", [&] { log.push_back("deep"); return true; });
+    front->AddMenuHandler("FileClose", [&] {
+        log.push_back("close");
+        return false;
+    });
+    app->AddMenuHandler("Deep", [&] {
+        log.push_back("deep");
+        return true;
+    });
 
     QTest::keyClick(win, Qt::Key_W, Qt::ControlModifier);
     EXPECT_EQ(log, (std::vector<std::string>{front->tag + ":enable", "close"}));
@@ -818,8 +846,7 @@ TEST_F(EditItemsTest, AnEditEntryChosenInAPopUpActsOnTheFocusedField)
     EXPECT_EQ(copy->PopUp()->Name(), "EditSelectAll");
     EXPECT_EQ(field->selectedText(), "AB1234");
 
-    MenuItem::SetPopUpChooserForTesting(
-        [](const std::shared_ptr<MenuItem>& menu) { return menu->Child("EditClear"); });
+    MenuItem::SetPopUpChooserForTesting([](const std::shared_ptr<MenuItem>& menu) { return menu->Child("EditClear"); });
     copy->PopUp();
     EXPECT_EQ(field->text(), "");
     MenuItem::SetPopUpChooserForTesting({});

@@ -24,8 +24,8 @@ using TextOf = std::string (*)(const std::string&);
 // One row of the menu bar's tree. `text` is null for a separator, whose text
 // is "-"; `english` is its default text.
 struct Row {
-    const char* menu;  // the title's name; "" for a title itself
-    int position;      // among the menu's entries; -1 for a title
+    const char* menu; // the title's name; "" for a title itself
+    int position;     // among the menu's entries; -1 for a title
     const char* name;
     const char* cls;
     TextOf text;
@@ -57,15 +57,9 @@ const Row kTree[] = {
     {"HelpMenu", 3, "UntitledSeparator1", "AppleMenuItem", nullptr, "-", ""},
 };
 
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
-std::string rowName(const ::testing::TestParamInfo<Row>& info)
-{
-    return info.param.name;
-}
+std::string rowName(const ::testing::TestParamInfo<Row>& info) { return info.param.name; }
 
 std::shared_ptr<MenuBar1> buildFresh()
 {
@@ -134,10 +128,7 @@ QTemporaryDir* MenuBar1Tree::emptyResources = nullptr;
 std::string MenuBar1Tree::previousResources;
 std::shared_ptr<MenuBar1>* MenuBar1Tree::bar = nullptr;
 
-TEST_P(MenuBar1Tree, ItemIsBuiltAsTabled)
-{
-    checkRow(*bar, GetParam(), GetParam().english);
-}
+TEST_P(MenuBar1Tree, ItemIsBuiltAsTabled) { checkRow(*bar, GetParam(), GetParam().english); }
 
 INSTANTIATE_TEST_SUITE_P(AllItems, MenuBar1Tree, ::testing::ValuesIn(kTree), rowName);
 
@@ -236,10 +227,26 @@ TEST(MenuBar1, SeparatorsGetNoShortcutAndOthersAnExplicitOne)
 class RecordingBar : public MenuBar1 {
 public:
     std::vector<std::string> calls;
-    void Untitled0() override { calls.push_back("0:" + std::to_string(Count())); MenuBar1::Untitled0(); }
-    void Untitled1() override { calls.push_back("1:" + std::to_string(Count())); MenuBar1::Untitled1(); }
-    void Untitled2() override { calls.push_back("2:" + std::to_string(Count())); MenuBar1::Untitled2(); }
-    void Untitled3() override { calls.push_back("3:" + std::to_string(Count())); MenuBar1::Untitled3(); }
+    void Untitled0() override
+    {
+        calls.push_back("0:" + std::to_string(Count()));
+        MenuBar1::Untitled0();
+    }
+    void Untitled1() override
+    {
+        calls.push_back("1:" + std::to_string(Count()));
+        MenuBar1::Untitled1();
+    }
+    void Untitled2() override
+    {
+        calls.push_back("2:" + std::to_string(Count()));
+        MenuBar1::Untitled2();
+    }
+    void Untitled3() override
+    {
+        calls.push_back("3:" + std::to_string(Count()));
+        MenuBar1::Untitled3();
+    }
 };
 
 TEST(MenuBar1, ConstructorRunsTheFourBuildersInOrderAsVirtuals)

@@ -49,7 +49,8 @@ const AccessorCase kAccessors[] = {
 // The smallest GIF there is: one pixel. Qt reads GIF but does not write it.
 QByteArray onePixelGif()
 {
-    return QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
+    return QByteArray::fromHex(
+        "47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
 }
 
 bool writeImage(const QString& path, int width, const QString& fileName)
@@ -240,16 +241,17 @@ TEST_P(NameOutsideTheFolder, GivesNilWithoutReading)
     // to the Resources folder.
     ASSERT_TRUE(writeImage(QDir(tempRoot()).filePath(QStringLiteral("austria.png")), 4, QStringLiteral("austria.png")));
     QDir().mkpath(QDir(resources).filePath(QStringLiteral("sub")));
-    ASSERT_TRUE(writeImage(QDir(resources).filePath(QStringLiteral("sub/austria.png")), 4, QStringLiteral("austria.png")));
+    ASSERT_TRUE(
+        writeImage(QDir(resources).filePath(QStringLiteral("sub/austria.png")), 4, QStringLiteral("austria.png")));
 
     const std::int64_t before = Picture::OpenCount();
     EXPECT_EQ(Picture::OpenFromApp(GetParam()), nullptr);
     EXPECT_EQ(Picture::OpenCount(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, NameOutsideTheFolder, ::testing::Values(
-    "", ".", "..", "../austria.png", "sub/austria.png", "sub\\austria.png", "./sub/austria.png",
-    "/etc/hostname"));
+INSTANTIATE_TEST_SUITE_P(Pictures, NameOutsideTheFolder,
+                         ::testing::Values("", ".", "..", "../austria.png", "sub/austria.png", "sub\\austria.png",
+                                           "./sub/austria.png", "/etc/hostname"));
 
 TEST_F(PicturesTest, FolderNamedLikeAnImageGivesNil)
 {

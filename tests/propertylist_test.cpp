@@ -23,10 +23,7 @@ struct Codec {
     PropertyValue value;
 };
 
-void PrintTo(const Codec& c, std::ostream* os)
-{
-    *os << c.label;
-}
+void PrintTo(const Codec& c, std::ostream* os) { *os << c.label; }
 
 struct ReadRecord {
     std::string name;
@@ -45,7 +42,9 @@ std::vector<ReadRecord> readAll(std::string_view list, const std::map<std::strin
                 return std::nullopt;
             return it->second;
         },
-        [&](const std::string& name, const PropertyValue& value) { records.push_back({name, value}); });
+        [&](const std::string& name, const PropertyValue& value) {
+            records.push_back({name, value});
+        });
     return records;
 }
 
@@ -73,20 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
         Codec{"IntegerMax64", PropertyValue(std::numeric_limits<long long>::max())},
         Codec{"IntegerMin64", PropertyValue(std::numeric_limits<long long>::min())},
         // 0x20 is a blank: a reader that looked for blanks would split here.
-        Codec{"IntegerHoldingBlankBytes", PropertyValue(0x2020202020LL)},
-        Codec{"BooleanTrue", PropertyValue(true)},
-        Codec{"BooleanFalse", PropertyValue(false)},
-        Codec{"ColorPanel", PropertyValue(Color{0xFFFBC6})},
-        Codec{"ColorBlack", PropertyValue(Color{0x000000})},
-        Codec{"ColorWhite", PropertyValue(Color{0xFFFFFF})},
-        Codec{"SingleZero", PropertyValue(0.0f)},
-        Codec{"SingleNegativeFraction", PropertyValue(-3.25f)},
-        Codec{"SingleTiny", PropertyValue(1.5e-7f)},
-        Codec{"ByteZero", PropertyValue(Byte{0})},
-        Codec{"ByteTop", PropertyValue(Byte{255})},
-        Codec{"StringEmpty", PropertyValue("")},
-        Codec{"StringWithBlanks", PropertyValue("a b c")},
-        Codec{"StringOfCarriageReturns", PropertyValue("\rH\rL\rM")},
+        Codec{"IntegerHoldingBlankBytes", PropertyValue(0x2020202020LL)}, Codec{"BooleanTrue", PropertyValue(true)},
+        Codec{"BooleanFalse", PropertyValue(false)}, Codec{"ColorPanel", PropertyValue(Color{0xFFFBC6})},
+        Codec{"ColorBlack", PropertyValue(Color{0x000000})}, Codec{"ColorWhite", PropertyValue(Color{0xFFFFFF})},
+        Codec{"SingleZero", PropertyValue(0.0f)}, Codec{"SingleNegativeFraction", PropertyValue(-3.25f)},
+        Codec{"SingleTiny", PropertyValue(1.5e-7f)}, Codec{"ByteZero", PropertyValue(Byte{0})},
+        Codec{"ByteTop", PropertyValue(Byte{255})}, Codec{"StringEmpty", PropertyValue("")},
+        Codec{"StringWithBlanks", PropertyValue("a b c")}, Codec{"StringOfCarriageReturns", PropertyValue("\rH\rL\rM")},
         Codec{"StringUtf8", PropertyValue("Citt\xC3\xA0 \xE2\x82\xAC")}),
     [](const auto& info) { return std::string(info.param.label); });
 
@@ -99,127 +91,263 @@ TEST(PropertyList, WritesTheExactBytes)
                                            {"TextSize", 12.0f},
                                            {"TextUnit", Byte{1}},
                                            {"Name", "R1"}});
-    const std::string expected = std::string("Left ") + std::string("\x29\x01\x00\x00\x00\x00\x00\x00", 8)
-                                 + "Index " + std::string("\x00\x00\x00\x80\xFF\xFF\xFF\xFF", 8)
-                                 + "Visible " + std::string("\x00", 1)
-                                 + "FillColor " + std::string("\xC6\xFB\xFF\x00", 4)
-                                 + "TextSize " + std::string("\x00\x00\x40\x41", 4)
-                                 + "TextUnit " + std::string("\x01", 1)
-                                 + "Name " + std::string("\x02\x00\x00\x00", 4) + "R1";
+    const std::string expected = std::string("Left ") + std::string("\x29\x01\x00\x00\x00\x00\x00\x00", 8) + "Index "
+        + std::string("\x00\x00\x00\x80\xFF\xFF\xFF\xFF", 8) + "Visible " + std::string("\x00", 1) + "FillColor "
+        + std::string("\xC6\xFB\xFF\x00", 4) + "TextSize " + std::string("\x00\x00\x40\x41", 4) + "TextUnit "
+        + std::string("\x01", 1) + "Name " + std::string("\x02\x00\x00\x00", 4) + "R1";
     EXPECT_EQ(list, expected);
 }
 
-TEST(PropertyList, EmptyListAppliesNothing)
-{
-    EXPECT_TRUE(readAll("", {}).empty());
-}
+TEST(PropertyList, EmptyListAppliesNothing) { EXPECT_TRUE(readAll("", {}).empty()); }
 
 // ------------------------------------------- the stored lists of the windows
 
 // Window1's lists, written record by record from the design tables.
 std::string rectangle1List()
 {
-    return PropertyList({{"InitialParent", ""},     {"BottomRightColor", Color{0x000000}},
-                         {"TopLeftColor", Color{0x000000}}, {"BorderWidth", 1},
-                         {"FillColor", Color{0xFFFBC6}}, {"Enabled", true},
-                         {"AutoDeactivate", true},  {"HelpTag", ""},
-                         {"Visible", false},        {"TabPanelIndex", 0},
-                         {"TabIndex", 0},           {"LockBottom", false},
-                         {"LockRight", false},      {"LockTop", false},
-                         {"LockLeft", false},       {"Height", 131},
-                         {"Width", 282},            {"Top", 126},
-                         {"Left", 297},             {"Index", static_cast<long long>(kNoIndex)},
-                         {"Name", "Rectangle1"},    {"TabStop", true}});
+    return PropertyList({{"InitialParent", ""},
+                         {"BottomRightColor", Color{0x000000}},
+                         {"TopLeftColor", Color{0x000000}},
+                         {"BorderWidth", 1},
+                         {"FillColor", Color{0xFFFBC6}},
+                         {"Enabled", true},
+                         {"AutoDeactivate", true},
+                         {"HelpTag", ""},
+                         {"Visible", false},
+                         {"TabPanelIndex", 0},
+                         {"TabIndex", 0},
+                         {"LockBottom", false},
+                         {"LockRight", false},
+                         {"LockTop", false},
+                         {"LockLeft", false},
+                         {"Height", 131},
+                         {"Width", 282},
+                         {"Top", 126},
+                         {"Left", 297},
+                         {"Index", static_cast<long long>(kNoIndex)},
+                         {"Name", "Rectangle1"},
+                         {"TabStop", true}});
 }
 
-std::string labelList(const char* parent, bool bold, int align, const char* text, int tabIndex, int width,
-                      int top, int left, const char* name)
+std::string labelList(const char* parent, bool bold, int align, const char* text, int tabIndex, int width, int top,
+                      int left, const char* name)
 {
-    std::string list = PropertyList({{"InitialParent", parent}, {"DataField", ""}, {"DataSource", ""},
-                                     {"Underline", false}, {"Italic", false}, {"Bold", bold},
-                                     {"TextUnit", Byte{0}}, {"TextSize", 0.0f}, {"TextFont", "System"},
-                                     {"AutoDeactivate", true}, {"HelpTag", ""}, {"Transparent", false},
-                                     {"Selectable", false}, {"Visible", true}, {"Enabled", true},
-                                     {"Multiline", false}, {"TextColor", Color{0x000000}},
+    std::string list = PropertyList({{"InitialParent", parent},
+                                     {"DataField", ""},
+                                     {"DataSource", ""},
+                                     {"Underline", false},
+                                     {"Italic", false},
+                                     {"Bold", bold},
+                                     {"TextUnit", Byte{0}},
+                                     {"TextSize", 0.0f},
+                                     {"TextFont", "System"},
+                                     {"AutoDeactivate", true},
+                                     {"HelpTag", ""},
+                                     {"Transparent", false},
+                                     {"Selectable", false},
+                                     {"Visible", true},
+                                     {"Enabled", true},
+                                     {"Multiline", false},
+                                     {"TextColor", Color{0x000000}},
                                      {"TextAlign", align}});
     if (text)
         list += PropertyList({{"Text", text}});
-    list += PropertyList({{"TabIndex", tabIndex}, {"TabPanelIndex", 0}, {"LockBottom", false},
-                          {"LockRight", false}, {"LockTop", false}, {"LockLeft", false}, {"Height", 20},
-                          {"Width", width}, {"Top", top}, {"Left", left},
-                          {"Index", static_cast<long long>(kNoIndex)}, {"Name", name}, {"TabStop", true}});
+    list += PropertyList({{"TabIndex", tabIndex},
+                          {"TabPanelIndex", 0},
+                          {"LockBottom", false},
+                          {"LockRight", false},
+                          {"LockTop", false},
+                          {"LockLeft", false},
+                          {"Height", 20},
+                          {"Width", width},
+                          {"Top", top},
+                          {"Left", left},
+                          {"Index", static_cast<long long>(kNoIndex)},
+                          {"Name", name},
+                          {"TabStop", true}});
     return list;
 }
 
 std::string canvas1List()
 {
-    return PropertyList({{"InitialParent", "Rectangle1"}, {"Transparent", true}, {"EraseBackground", true},
-                         {"DoubleBuffer", false}, {"AcceptTabs", false}, {"AcceptFocus", false},
-                         {"UseFocusRing", true}, {"Enabled", true}, {"AutoDeactivate", true},
-                         {"HelpTag", ""}, {"Visible", true}, {"TabStop", true}, {"TabIndex", 4},
-                         {"TabPanelIndex", 0}, {"LockBottom", false}, {"LockRight", false},
-                         {"LockTop", false}, {"LockLeft", false}, {"Height", 13}, {"Width", 20},
-                         {"Top", 181}, {"Left", 405}, {"Index", static_cast<long long>(kNoIndex)},
+    return PropertyList({{"InitialParent", "Rectangle1"},
+                         {"Transparent", true},
+                         {"EraseBackground", true},
+                         {"DoubleBuffer", false},
+                         {"AcceptTabs", false},
+                         {"AcceptFocus", false},
+                         {"UseFocusRing", true},
+                         {"Enabled", true},
+                         {"AutoDeactivate", true},
+                         {"HelpTag", ""},
+                         {"Visible", true},
+                         {"TabStop", true},
+                         {"TabIndex", 4},
+                         {"TabPanelIndex", 0},
+                         {"LockBottom", false},
+                         {"LockRight", false},
+                         {"LockTop", false},
+                         {"LockLeft", false},
+                         {"Height", 13},
+                         {"Width", 20},
+                         {"Top", 181},
+                         {"Left", 405},
+                         {"Index", static_cast<long long>(kNoIndex)},
                          {"Name", "Canvas1"}});
 }
 
 std::string popupMenu1List()
 {
-    return PropertyList({{"InitialParent", ""}, {"DataField", ""}, {"DataSource", ""}, {"Underline", false},
-                         {"Italic", false}, {"Bold", false}, {"TextUnit", Byte{0}}, {"TextSize", 0.0f},
-                         {"TextFont", "System"}, {"AutoDeactivate", true}, {"HelpTag", ""},
-                         {"Visible", true}, {"ListIndex", 0}, {"InitialValue", "\rH\rL\rM\rN\rP\rS\rT\rU\rV\rX\rY\rZ"},
-                         {"Enabled", true}, {"TabStop", true}, {"TabIndex", 2}, {"TabPanelIndex", 0},
-                         {"LockBottom", false}, {"LockRight", false}, {"LockTop", false}, {"LockLeft", false},
-                         {"Height", 20}, {"Width", 63}, {"Top", 45}, {"Left", 328},
-                         {"Index", static_cast<long long>(kNoIndex)}, {"Name", "PopupMenu1"}});
+    return PropertyList({{"InitialParent", ""},
+                         {"DataField", ""},
+                         {"DataSource", ""},
+                         {"Underline", false},
+                         {"Italic", false},
+                         {"Bold", false},
+                         {"TextUnit", Byte{0}},
+                         {"TextSize", 0.0f},
+                         {"TextFont", "System"},
+                         {"AutoDeactivate", true},
+                         {"HelpTag", ""},
+                         {"Visible", true},
+                         {"ListIndex", 0},
+                         {"InitialValue", "\rH\rL\rM\rN\rP\rS\rT\rU\rV\rX\rY\rZ"},
+                         {"Enabled", true},
+                         {"TabStop", true},
+                         {"TabIndex", 2},
+                         {"TabPanelIndex", 0},
+                         {"LockBottom", false},
+                         {"LockRight", false},
+                         {"LockTop", false},
+                         {"LockLeft", false},
+                         {"Height", 20},
+                         {"Width", 63},
+                         {"Top", 45},
+                         {"Left", 328},
+                         {"Index", static_cast<long long>(kNoIndex)},
+                         {"Name", "PopupMenu1"}});
 }
 
 std::string editField1List()
 {
-    return PropertyList({{"InitialParent", ""}, {"DataField", ""}, {"DataSource", ""},
-                         {"AutomaticallyCheckSpelling", false}, {"Alignment", 0}, {"AcceptTabs", false},
-                         {"LimitText", 0}, {"ReadOnly", false}, {"Mask", "99999999999"}, {"Text", ""},
-                         {"CueText", ""}, {"Underline", false}, {"Italic", false}, {"Bold", false},
-                         {"TextUnit", Byte{0}}, {"TextSize", 0.0f}, {"TextFont", "System"},
-                         {"AutoDeactivate", true}, {"HelpTag", ""}, {"Visible", true}, {"Format", ""},
-                         {"Enabled", true}, {"BackColor", Color{0xFFFFFF}}, {"TextColor", Color{0x000000}},
-                         {"UseFocusRing", true}, {"Password", false}, {"Border", true}, {"TabStop", true},
-                         {"TabIndex", 3}, {"TabPanelIndex", 0}, {"LockBottom", false}, {"LockRight", false},
-                         {"LockTop", false}, {"LockLeft", false}, {"Height", 22}, {"Width", 127},
-                         {"Top", 45}, {"Left", 395}, {"Index", static_cast<long long>(kNoIndex)},
+    return PropertyList({{"InitialParent", ""},
+                         {"DataField", ""},
+                         {"DataSource", ""},
+                         {"AutomaticallyCheckSpelling", false},
+                         {"Alignment", 0},
+                         {"AcceptTabs", false},
+                         {"LimitText", 0},
+                         {"ReadOnly", false},
+                         {"Mask", "99999999999"},
+                         {"Text", ""},
+                         {"CueText", ""},
+                         {"Underline", false},
+                         {"Italic", false},
+                         {"Bold", false},
+                         {"TextUnit", Byte{0}},
+                         {"TextSize", 0.0f},
+                         {"TextFont", "System"},
+                         {"AutoDeactivate", true},
+                         {"HelpTag", ""},
+                         {"Visible", true},
+                         {"Format", ""},
+                         {"Enabled", true},
+                         {"BackColor", Color{0xFFFFFF}},
+                         {"TextColor", Color{0x000000}},
+                         {"UseFocusRing", true},
+                         {"Password", false},
+                         {"Border", true},
+                         {"TabStop", true},
+                         {"TabIndex", 3},
+                         {"TabPanelIndex", 0},
+                         {"LockBottom", false},
+                         {"LockRight", false},
+                         {"LockTop", false},
+                         {"LockLeft", false},
+                         {"Height", 22},
+                         {"Width", 127},
+                         {"Top", 45},
+                         {"Left", 395},
+                         {"Index", static_cast<long long>(kNoIndex)},
                          {"Name", "EditField1"}});
 }
 
 std::string pushButton1List()
 {
-    return PropertyList({{"InitialParent", ""}, {"Underline", false}, {"Italic", false}, {"Bold", false},
-                         {"TextUnit", Byte{0}}, {"TextSize", 0.0f}, {"TextFont", "System"},
-                         {"ButtonStyle", 0}, {"AutoDeactivate", true}, {"HelpTag", ""}, {"Visible", true},
-                         {"Enabled", false}, {"Cancel", false}, {"Default", true}, {"TabStop", true},
-                         {"TabIndex", 4}, {"TabPanelIndex", 0}, {"LockBottom", false}, {"LockRight", false},
-                         {"LockTop", false}, {"LockLeft", false}, {"Height", 20}, {"Width", 80},
-                         {"Top", 94}, {"Left", 495}, {"Index", static_cast<long long>(kNoIndex)},
+    return PropertyList({{"InitialParent", ""},
+                         {"Underline", false},
+                         {"Italic", false},
+                         {"Bold", false},
+                         {"TextUnit", Byte{0}},
+                         {"TextSize", 0.0f},
+                         {"TextFont", "System"},
+                         {"ButtonStyle", 0},
+                         {"AutoDeactivate", true},
+                         {"HelpTag", ""},
+                         {"Visible", true},
+                         {"Enabled", false},
+                         {"Cancel", false},
+                         {"Default", true},
+                         {"TabStop", true},
+                         {"TabIndex", 4},
+                         {"TabPanelIndex", 0},
+                         {"LockBottom", false},
+                         {"LockRight", false},
+                         {"LockTop", false},
+                         {"LockLeft", false},
+                         {"Height", 20},
+                         {"Width", 80},
+                         {"Top", 94},
+                         {"Left", 495},
+                         {"Index", static_cast<long long>(kNoIndex)},
                          {"Name", "PushButton1"}});
 }
 
 std::string imageWell1List()
 {
-    return PropertyList({{"Enabled", true}, {"AutoDeactivate", true}, {"HelpTag", ""}, {"Visible", true},
-                         {"InitialParent", ""}, {"TabStop", true}, {"TabIndex", 3}, {"TabPanelIndex", 0},
-                         {"LockBottom", false}, {"LockRight", false}, {"LockTop", false}, {"LockLeft", false},
-                         {"Height", 290}, {"Width", 425}, {"Top", 0}, {"Left", 0},
-                         {"Index", static_cast<long long>(kNoIndex)}, {"Name", "ImageWell1"}});
+    return PropertyList({{"Enabled", true},
+                         {"AutoDeactivate", true},
+                         {"HelpTag", ""},
+                         {"Visible", true},
+                         {"InitialParent", ""},
+                         {"TabStop", true},
+                         {"TabIndex", 3},
+                         {"TabPanelIndex", 0},
+                         {"LockBottom", false},
+                         {"LockRight", false},
+                         {"LockTop", false},
+                         {"LockLeft", false},
+                         {"Height", 290},
+                         {"Width", 425},
+                         {"Top", 0},
+                         {"Left", 0},
+                         {"Index", static_cast<long long>(kNoIndex)},
+                         {"Name", "ImageWell1"}});
 }
 
 std::string window1List()
 {
-    return PropertyList({{"Width", 611}, {"Height", 328}, {"MinWidth", 64}, {"MinHeight", 64},
-                         {"MaxWidth", 32000}, {"MaxHeight", 32000}, {"Frame", 0}, {"Title", "Corvanta"},
-                         {"CloseButton", true}, {"Resizeable", false}, {"MaximizeButton", false},
-                         {"MinimizeButton", true}, {"FullScreenButton", false}, {"Composite", true},
-                         {"MacProcID", 0}, {"Placement", 0}, {"Visible", true}, {"LiveResize", true},
-                         {"FullScreen", false}, {"MenuBarVisible", true}, {"HasBackColor", false},
+    return PropertyList({{"Width", 611},
+                         {"Height", 328},
+                         {"MinWidth", 64},
+                         {"MinHeight", 64},
+                         {"MaxWidth", 32000},
+                         {"MaxHeight", 32000},
+                         {"Frame", 0},
+                         {"Title", "Corvanta"},
+                         {"CloseButton", true},
+                         {"Resizeable", false},
+                         {"MaximizeButton", false},
+                         {"MinimizeButton", true},
+                         {"FullScreenButton", false},
+                         {"Composite", true},
+                         {"MacProcID", 0},
+                         {"Placement", 0},
+                         {"Visible", true},
+                         {"LiveResize", true},
+                         {"FullScreen", false},
+                         {"MenuBarVisible", true},
+                         {"HasBackColor", false},
                          {"BackColor", Color{0xFFFFFF}}});
 }
 

@@ -224,8 +224,14 @@ TEST_F(ApplicationTest, MenuHandlersByName)
 {
     auto app = std::make_shared<TestApp>();
     std::vector<std::string> ran;
-    app->AddMenuHandler("FileInfo", [&] { ran.push_back("FileInfo"); return true; });
-    app->AddMenuHandler("HelpCorvantaLeggimi", [&] { ran.push_back("HelpCorvantaLeggimi"); return false; });
+    app->AddMenuHandler("FileInfo", [&] {
+        ran.push_back("FileInfo");
+        return true;
+    });
+    app->AddMenuHandler("HelpCorvantaLeggimi", [&] {
+        ran.push_back("HelpCorvantaLeggimi");
+        return false;
+    });
 
     ASSERT_TRUE(app->MenuHandler("FileInfo"));
     EXPECT_TRUE(app->MenuHandler("FileInfo")());
@@ -335,8 +341,8 @@ TEST(RuntimeLists, InitializersAndFinalizersRunOnceInTheOrderAdded)
 
     Runtime::PerformFinalizers();
     Runtime::PerformFinalizers();
-    EXPECT_EQ(order, (std::vector<std::string>{"App.ctblinit", "Window1.ctblinit", "Window2.ctblinit", "final 1",
-                                               "final 2"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"App.ctblinit", "Window1.ctblinit", "Window2.ctblinit", "final 1", "final 2"}));
 }
 
 TEST(RuntimeLists, FailingInitializerEndsTheList)
@@ -466,10 +472,7 @@ struct ReportCase {
     const char* expected;
 };
 
-void PrintTo(const ReportCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.name; }
 
 class UnhandledExceptionOutput : public ::testing::TestWithParam<ReportCase> {};
 
@@ -481,14 +484,16 @@ TEST_P(UnhandledExceptionOutput, NamesTheClassAndTheMessage)
     EXPECT_EQ(err, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Services, UnhandledExceptionOutput, ::testing::Values(
-    ReportCase{"NilObject", std::make_exception_ptr(NilObjectException("nil object used")),
-               "Unhandled NilObjectException: nil object used\n"},
-    ReportCase{"ThreadAccessingUI", std::make_exception_ptr(ThreadAccessingUIException("not the main thread")),
-               "Unhandled ThreadAccessingUIException: not the main thread\n"},
-    ReportCase{"KeyNotFound", std::make_exception_ptr(KeyNotFoundException("Foo")),
-               "Unhandled KeyNotFoundException: Foo\n"},
-    ReportCase{"Nothing", std::exception_ptr(), ""}),
+INSTANTIATE_TEST_SUITE_P(
+    Services, UnhandledExceptionOutput,
+    ::testing::Values(ReportCase{"NilObject", std::make_exception_ptr(NilObjectException("nil object used")),
+                                 "Unhandled NilObjectException: nil object used\n"},
+                      ReportCase{"ThreadAccessingUI",
+                                 std::make_exception_ptr(ThreadAccessingUIException("not the main thread")),
+                                 "Unhandled ThreadAccessingUIException: not the main thread\n"},
+                      ReportCase{"KeyNotFound", std::make_exception_ptr(KeyNotFoundException("Foo")),
+                                 "Unhandled KeyNotFoundException: Foo\n"},
+                      ReportCase{"Nothing", std::exception_ptr(), ""}),
     [](const ::testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
 
 } // namespace

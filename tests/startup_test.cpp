@@ -87,10 +87,7 @@ struct MenuChoice {
     const char* opens; // class name of the window in front afterwards
 };
 
-void PrintTo(const MenuChoice& c, std::ostream* os)
-{
-    *os << c.item;
-}
+void PrintTo(const MenuChoice& c, std::ostream* os) { *os << c.item; }
 
 class StartupMenuTest : public StartupTest, public ::testing::WithParamInterface<MenuChoice> {};
 
@@ -169,11 +166,10 @@ void whenTheLoopRuns(std::function<void()> then)
             handlers += app && app->MenuHandler(item) ? 1 : 0;
         std::cerr << "loop: windows=" << Window::WindowCount()
                   << " front=" << (front ? front->classRecord().name() : std::string("none"))
-                  << " visible=" << (front && front->widget()->isVisible() ? 1 : 0)
-                  << " handlers=" << handlers << " autoquit=" << (app && app->AutoQuit() ? 1 : 0)
+                  << " visible=" << (front && front->widget()->isVisible() ? 1 : 0) << " handlers=" << handlers
+                  << " autoquit=" << (app && app->AutoQuit() ? 1 : 0)
                   << " sharedbar=" << (app && app->MenuBar() == MenuBar1::implicitInstance() ? 1 : 0)
-                  << " separator=" << (app && app->MenuBar() && UntitledSeparator2() ? "present" : "gone")
-                  << std::endl;
+                  << " separator=" << (app && app->MenuBar() && UntitledSeparator2() ? "present" : "gone") << std::endl;
         then();
     });
 }

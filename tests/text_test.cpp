@@ -9,7 +9,8 @@ using namespace corvanta;
 
 TEST(Text, LengthsAndPositionsCountCharactersNotBytes)
 {
-    const std::string s = "a\xC3\xA8" "b\xE2\x82\xAC"; // a è b €
+    const std::string s = "a\xC3\xA8"
+                          "b\xE2\x82\xAC"; // a è b €
     EXPECT_EQ(Len(s), 4);
     EXPECT_EQ(Mid(s, 2, 1), "\xC3\xA8");
     EXPECT_EQ(Mid(s, 4, 1), "\xE2\x82\xAC");
@@ -41,15 +42,11 @@ TEST_P(MidCases, GivesWhatThereIs)
     EXPECT_EQ(Mid(c.text, c.a, c.b), c.mid);
 }
 
-INSTANTIATE_TEST_SUITE_P(Text, MidCases, ::testing::Values(
-    SliceCase{"12345", 1, 1, "1"},
-    SliceCase{"12345", 5, 1, "5"},
-    SliceCase{"12345", 6, 1, ""},
-    SliceCase{"12345", 4, 10, "45"},
-    SliceCase{"12345", 0, 2, "12"},
-    SliceCase{"12345", 2, 0, ""},
-    SliceCase{"12345", 2, -1, ""},
-    SliceCase{"", 1, 1, ""}));
+INSTANTIATE_TEST_SUITE_P(Text, MidCases,
+                         ::testing::Values(SliceCase{"12345", 1, 1, "1"}, SliceCase{"12345", 5, 1, "5"},
+                                           SliceCase{"12345", 6, 1, ""}, SliceCase{"12345", 4, 10, "45"},
+                                           SliceCase{"12345", 0, 2, "12"}, SliceCase{"12345", 2, 0, ""},
+                                           SliceCase{"12345", 2, -1, ""}, SliceCase{"", 1, 1, ""}));
 
 TEST(Text, LeftAndRightOfShortTextsGiveTheWholeText)
 {
@@ -83,29 +80,14 @@ TEST_P(ValCases, ReadsTheLeadingDecimalNumber)
     EXPECT_EQ(Val(c.text), c.value) << '"' << c.text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Text, ValCases, ::testing::Values(
-    ValCase{"", 0.0},
-    ValCase{"7", 7.0},
-    ValCase{"A", 0.0},
-    ValCase{" ", 0.0},
-    ValCase{"-", 0.0},
-    ValCase{".", 0.0},
-    ValCase{"181234567890", 181234567890.0},
-    ValCase{"369999999999", 369999999999.0},
-    ValCase{"007", 7.0},
-    ValCase{"  42", 42.0},
-    ValCase{"-12", -12.0},
-    ValCase{"+3", 3.0},
-    ValCase{"3.25", 3.25},
-    ValCase{".5", 0.5},
-    ValCase{"5.", 5.0},
-    ValCase{"12abc", 12.0},
-    ValCase{"1e3", 1000.0},
-    ValCase{"1e", 1.0},
-    ValCase{"2,5", 2.0},
-    ValCase{"0x1F", 0.0},
-    ValCase{"inf", 0.0},
-    ValCase{"nan", 0.0}));
+INSTANTIATE_TEST_SUITE_P(
+    Text, ValCases,
+    ::testing::Values(ValCase{"", 0.0}, ValCase{"7", 7.0}, ValCase{"A", 0.0}, ValCase{" ", 0.0}, ValCase{"-", 0.0},
+                      ValCase{".", 0.0}, ValCase{"181234567890", 181234567890.0},
+                      ValCase{"369999999999", 369999999999.0}, ValCase{"007", 7.0}, ValCase{"  42", 42.0},
+                      ValCase{"-12", -12.0}, ValCase{"+3", 3.0}, ValCase{"3.25", 3.25}, ValCase{".5", 0.5},
+                      ValCase{"5.", 5.0}, ValCase{"12abc", 12.0}, ValCase{"1e3", 1000.0}, ValCase{"1e", 1.0},
+                      ValCase{"2,5", 2.0}, ValCase{"0x1F", 0.0}, ValCase{"inf", 0.0}, ValCase{"nan", 0.0}));
 
 TEST(Text, ValOfHugeAndTinyNumbersSaturates)
 {

@@ -97,10 +97,10 @@ TEST_F(Window1Test, ControlsSitWhereTheWindowPlacesThem)
         int left, top, width, height;
     };
     const Spot spots[] = {
-        {"Rectangle1", 297, 126, 282, 131}, {"StaticText3", 308, 140, 92, 20}, {"StaticText4", 418, 140, 17, 20},
-        {"StaticText5", 441, 140, 127, 20}, {"StaticText6", 308, 178, 92, 20}, {"Canvas1", 405, 181, 20, 13},
+        {"Rectangle1", 297, 126, 282, 131}, {"StaticText3", 308, 140, 92, 20},  {"StaticText4", 418, 140, 17, 20},
+        {"StaticText5", 441, 140, 127, 20}, {"StaticText6", 308, 178, 92, 20},  {"Canvas1", 405, 181, 20, 13},
         {"StaticText7", 441, 178, 127, 20}, {"StaticText8", 308, 217, 127, 20}, {"StaticText9", 441, 217, 124, 20},
-        {"StaticText1", 328, 14, 63, 20},   {"StaticText2", 395, 14, 127, 20}, {"PopupMenu1", 328, 45, 63, 20},
+        {"StaticText1", 328, 14, 63, 20},   {"StaticText2", 395, 14, 127, 20},  {"PopupMenu1", 328, 45, 63, 20},
         {"EditField1", 395, 45, 127, 22},   {"PushButton1", 495, 94, 80, 20},
     };
     for (const Spot& s : spots) {
@@ -165,10 +165,7 @@ struct FirstSeriesCase {
     bool valid;
 };
 
-void PrintTo(const FirstSeriesCase& c, std::ostream* os)
-{
-    *os << c.letter << " " << c.number;
-}
+void PrintTo(const FirstSeriesCase& c, std::ostream* os) { *os << c.letter << " " << c.number; }
 
 class FirstSeriesCheck : public Window1Test, public ::testing::WithParamInterface<FirstSeriesCase> {};
 
@@ -196,22 +193,21 @@ TEST_P(FirstSeriesCheck, ShowsCountryFlagAndVerdict)
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, FirstSeriesCheck,
-    ::testing::Values(
-        FirstSeriesCase{"H", "00000000009", "Slovenia", &_x_slovenia::slovenia, true},
-        // The digital root 9 is right but a final 0 never passes.
-        FirstSeriesCase{"H", "00000000090", "Slovenia", &_x_slovenia::slovenia, false},
-        // Digital root 0 against 9: the check digit is not even tried.
-        FirstSeriesCase{"H", "00000000000", "Slovenia", &_x_slovenia::slovenia, false},
-        FirstSeriesCase{"L", "00000000005", "Finland", &_x_finlandia::finlandia, true},
-        FirstSeriesCase{"Z", "00000000009", "Belgium", &_x_belgio::belgio, true},
-        FirstSeriesCase{"Z", "00000000018", "Belgium", &_x_belgio::belgio, true},
-        FirstSeriesCase{"S", "00000000002", "Italy", &_x_italia::italia, false},
-        FirstSeriesCase{"S", "00000000007", "Italy", &_x_italia::italia, true},
-        // Every digit counts, wherever it stands.
-        FirstSeriesCase{"H", "90000000009", "Slovenia", &_x_slovenia::slovenia, true},
-        FirstSeriesCase{"H", "00000000981", "Slovenia", &_x_slovenia::slovenia, true},
-        FirstSeriesCase{"X", "12345678902", "Germany", &_x_germania::germania, true},
-        FirstSeriesCase{"X", "12345678901", "Germany", &_x_germania::germania, false}));
+    ::testing::Values(FirstSeriesCase{"H", "00000000009", "Slovenia", &_x_slovenia::slovenia, true},
+                      // The digital root 9 is right but a final 0 never passes.
+                      FirstSeriesCase{"H", "00000000090", "Slovenia", &_x_slovenia::slovenia, false},
+                      // Digital root 0 against 9: the check digit is not even tried.
+                      FirstSeriesCase{"H", "00000000000", "Slovenia", &_x_slovenia::slovenia, false},
+                      FirstSeriesCase{"L", "00000000005", "Finland", &_x_finlandia::finlandia, true},
+                      FirstSeriesCase{"Z", "00000000009", "Belgium", &_x_belgio::belgio, true},
+                      FirstSeriesCase{"Z", "00000000018", "Belgium", &_x_belgio::belgio, true},
+                      FirstSeriesCase{"S", "00000000002", "Italy", &_x_italia::italia, false},
+                      FirstSeriesCase{"S", "00000000007", "Italy", &_x_italia::italia, true},
+                      // Every digit counts, wherever it stands.
+                      FirstSeriesCase{"H", "90000000009", "Slovenia", &_x_slovenia::slovenia, true},
+                      FirstSeriesCase{"H", "00000000981", "Slovenia", &_x_slovenia::slovenia, true},
+                      FirstSeriesCase{"X", "12345678902", "Germany", &_x_germania::germania, true},
+                      FirstSeriesCase{"X", "12345678901", "Germany", &_x_germania::germania, false}));
 
 // Every letter the pop-up offers, with ten zeros and its expected root as the check digit.
 INSTANTIATE_TEST_SUITE_P(

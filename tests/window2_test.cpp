@@ -94,7 +94,7 @@ TEST_F(Window2Test, ControlsSitWhereTheWindowPlacesThem)
         int left, top, width, height;
     };
     const Spot spots[] = {
-        {"Rectangle1", 23, 106, 282, 131}, {"StaticText3", 34, 120, 104, 20}, {"StaticText6", 34, 158, 91, 20},
+        {"Rectangle1", 23, 106, 282, 131},  {"StaticText3", 34, 120, 104, 20}, {"StaticText6", 34, 158, 91, 20},
         {"StaticText7", 167, 158, 127, 20}, {"StaticText8", 34, 197, 127, 20}, {"StaticText9", 167, 197, 124, 20},
         {"StaticText5", 167, 120, 127, 20}, {"Canvas1", 138, 161, 20, 13},     {"StaticText4", 144, 120, 17, 20},
         {"StaticText1", 252, 6, 63, 20},    {"StaticText2", 317, 6, 127, 20},  {"PopupMenu1", 252, 32, 63, 20},
@@ -161,10 +161,7 @@ struct SecondSeriesCase {
     bool valid;
 };
 
-void PrintTo(const SecondSeriesCase& c, std::ostream* os)
-{
-    *os << c.letter << " " << c.typed;
-}
+void PrintTo(const SecondSeriesCase& c, std::ostream* os) { *os << c.letter << " " << c.typed; }
 
 class SecondSeriesCheck : public Window2Test, public ::testing::WithParamInterface<SecondSeriesCase> {};
 

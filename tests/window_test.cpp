@@ -26,15 +26,29 @@ using namespace corvanta;
 
 namespace {
 
-std::string fixedWindowList(int width, int height, bool resizeable = false, bool maximize = false,
-                            bool visible = true)
+std::string fixedWindowList(int width, int height, bool resizeable = false, bool maximize = false, bool visible = true)
 {
-    return PropertyList({{"Width", width}, {"Height", height}, {"MinWidth", 64}, {"MinHeight", 64},
-                         {"MaxWidth", 32000}, {"MaxHeight", 32000}, {"Frame", 0}, {"Title", "Corvanta"},
-                         {"CloseButton", true}, {"Resizeable", resizeable}, {"MaximizeButton", maximize},
-                         {"MinimizeButton", true}, {"FullScreenButton", false}, {"Composite", true},
-                         {"MacProcID", 0}, {"Placement", 0}, {"Visible", visible}, {"LiveResize", true},
-                         {"FullScreen", false}, {"MenuBarVisible", true}, {"HasBackColor", false},
+    return PropertyList({{"Width", width},
+                         {"Height", height},
+                         {"MinWidth", 64},
+                         {"MinHeight", 64},
+                         {"MaxWidth", 32000},
+                         {"MaxHeight", 32000},
+                         {"Frame", 0},
+                         {"Title", "Corvanta"},
+                         {"CloseButton", true},
+                         {"Resizeable", resizeable},
+                         {"MaximizeButton", maximize},
+                         {"MinimizeButton", true},
+                         {"FullScreenButton", false},
+                         {"Composite", true},
+                         {"MacProcID", 0},
+                         {"Placement", 0},
+                         {"Visible", visible},
+                         {"LiveResize", true},
+                         {"FullScreen", false},
+                         {"MenuBarVisible", true},
+                         {"HasBackColor", false},
                          {"BackColor", Color{0xFFFFFF}}});
 }
 
@@ -196,8 +210,8 @@ TEST_F(WindowList, ConstructionRaisesTheBuildEventsInOrder)
         addControl<PushButton>(w, "Button1");
     });
     ASSERT_NE(log, nullptr);
-    const std::vector<std::string> expected = {"Layout", "CreateControls", "Label1.Open", "AddMenuHandlers",
-                                               "Open", "Activate"};
+    const std::vector<std::string> expected = {"Layout",          "CreateControls", "Label1.Open",
+                                               "AddMenuHandlers", "Open",           "Activate"};
     EXPECT_EQ(window->log, expected);
     EXPECT_EQ(window->menuHandlersWindow.lock(), window);
     EXPECT_FALSE(window->listedDuringLayout);
@@ -462,13 +476,14 @@ TEST_P(ExceptionHelper, ReportsWhatEscapesAndGivesFalse)
     EXPECT_EQ(ReportedExceptionCount(), before + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Handlers, ExceptionHelper,
-    ::testing::Values(
-        HelperCase{"Runtime", [] { throw KeyNotFoundException("no item"); }, "Unhandled KeyNotFoundException: no item"},
-        HelperCase{"Standard", [] { throw std::out_of_range("index 3"); }, "Unhandled std::exception: index 3"},
-        HelperCase{"Other", [] { throw 42; }, "Unhandled exception of unknown type"}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Handlers, ExceptionHelper,
+                         ::testing::Values(HelperCase{"Runtime", [] { throw KeyNotFoundException("no item"); },
+                                                      "Unhandled KeyNotFoundException: no item"},
+                                           HelperCase{"Standard", [] { throw std::out_of_range("index 3"); },
+                                                      "Unhandled std::exception: index 3"},
+                                           HelperCase{"Other", [] { throw 42; },
+                                                      "Unhandled exception of unknown type"}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST(Handlers, HandlerThatSucceedsGivesItsResultAndReportsNothing)
 {
@@ -495,8 +510,8 @@ protected:
             other->SetProperties(PropertyList({{"Left", 10}, {"Top", 50}, {"Width", 80}, {"Height", 22}}));
             other->Action = [this](const std::shared_ptr<PushButton>&) { ++otherPresses; };
             button = addControl<PushButton>(w, "Default1");
-            button->SetProperties(PropertyList({{"Left", 120}, {"Top", 50}, {"Width", 80}, {"Height", 22},
-                                                {"Default", true}}));
+            button->SetProperties(
+                PropertyList({{"Left", 120}, {"Top", 50}, {"Width", 80}, {"Height", 22}, {"Default", true}}));
             button->Action = [this](const std::shared_ptr<PushButton>&) { ++presses; };
         });
         lineEdit = window->widget()->findChild<QLineEdit*>("Field1");
@@ -625,8 +640,12 @@ TEST_F(WindowShape, BackdropIsPaintedBehindTheControls)
     image.fill(QColor(255, 0, 0));
     auto window = buildLogWindow([](LogWindow& w) {
         auto rect = addControl<Rectangle>(w, "Rectangle1");
-        rect->SetProperties(PropertyList({{"Left", 20}, {"Top", 20}, {"Width", 10}, {"Height", 10},
-                                          {"FillColor", Color{0x0000FF}}, {"BorderWidth", 0}}));
+        rect->SetProperties(PropertyList({{"Left", 20},
+                                          {"Top", 20},
+                                          {"Width", 10},
+                                          {"Height", 10},
+                                          {"FillColor", Color{0x0000FF}},
+                                          {"BorderWidth", 0}}));
     });
     window->SetBackdrop(std::make_shared<Picture>(image));
     const QImage shot = window->contentWidget()->grab().toImage();

@@ -14,6 +14,7 @@ std::shared_ptr<Picture> HoldPicture(bool& initialised, std::shared_ptr<Picture>
 }
 
 // Each accessor owns its statics; nothing else touches them.
+// clang-format off
 #define CORVANTA_PICTURE(stem, fileName)                       \
     namespace _x_##stem {                                       \
     std::shared_ptr<Picture> stem()                             \
@@ -23,6 +24,7 @@ std::shared_ptr<Picture> HoldPicture(bool& initialised, std::shared_ptr<Picture>
         return HoldPicture(initialised, pic, fileName);         \
     }                                                           \
     }
+// clang-format on
 
 CORVANTA_PICTURE(austria, "austria.png")
 CORVANTA_PICTURE(belgio, "belgio.png")

@@ -13,6 +13,7 @@ namespace corvanta {
 std::shared_ptr<Picture> HoldPicture(bool& initialised, std::shared_ptr<Picture>& pic, const char* fileName);
 
 // One accessor per image of the bundle, named after the file.
+// clang-format off
 namespace _x_austria { std::shared_ptr<Picture> austria(); } // "austria.png"
 namespace _x_belgio { std::shared_ptr<Picture> belgio(); } // "belgio.png"
 namespace _x_cipro { std::shared_ptr<Picture> cipro(); } // "cipro.png"
@@ -33,5 +34,6 @@ namespace _x_spagna { std::shared_ptr<Picture> spagna(); } // "spagna.png"
 namespace _x_eurob { std::shared_ptr<Picture> eurob(); } // "eurob.gif"
 namespace _x_eurob2 { std::shared_ptr<Picture> eurob2(); } // "eurob2.jpg"
 namespace _x_corvanta { std::shared_ptr<Picture> corvanta(); } // "corvanta.jpg"
+// clang-format on
 
 } // namespace corvanta

@@ -163,10 +163,7 @@ QImage finland()
     return img;
 }
 
-QImage france()
-{
-    return vertical({{7, QColor(0x00, 0x26, 0x54)}, {6, kWhite}, {7, QColor(0xEF, 0x41, 0x35)}});
-}
+QImage france() { return vertical({{7, QColor(0x00, 0x26, 0x54)}, {6, kWhite}, {7, QColor(0xEF, 0x41, 0x35)}}); }
 
 QImage germany()
 {
@@ -179,28 +176,19 @@ QImage greece()
     // border the canton's arms are one pixel, the others two, so the canton
     // is a 7 x 7 square split 3 + 1 + 3 by its cross.
     const QColor blue(0x0D, 0x5E, 0xAF);
-    QImage img = horizontal({{2, blue}, {1, kWhite}, {1, blue}, {1, kWhite}, {2, blue},
-                             {1, kWhite}, {2, blue}, {1, kWhite}, {2, blue}});
+    QImage img = horizontal(
+        {{2, blue}, {1, kWhite}, {1, blue}, {1, kWhite}, {2, blue}, {1, kWhite}, {2, blue}, {1, kWhite}, {2, blue}});
     fillRect(img, 0, 0, 7, 7, blue);
     fillRect(img, 3, 0, 1, 7, kWhite);
     fillRect(img, 0, 3, 7, 1, kWhite);
     return img;
 }
 
-QImage ireland()
-{
-    return vertical({{7, QColor(0x16, 0x9B, 0x62)}, {6, kWhite}, {7, QColor(0xFF, 0x88, 0x3E)}});
-}
+QImage ireland() { return vertical({{7, QColor(0x16, 0x9B, 0x62)}, {6, kWhite}, {7, QColor(0xFF, 0x88, 0x3E)}}); }
 
-QImage italy()
-{
-    return vertical({{7, QColor(0x00, 0x92, 0x46)}, {6, kWhite}, {7, QColor(0xCE, 0x2B, 0x37)}});
-}
+QImage italy() { return vertical({{7, QColor(0x00, 0x92, 0x46)}, {6, kWhite}, {7, QColor(0xCE, 0x2B, 0x37)}}); }
 
-QImage luxembourg()
-{
-    return horizontal({{4, QColor(0xEA, 0x14, 0x1D)}, {5, kWhite}, {4, QColor(0x00, 0xA1, 0xDE)}});
-}
+QImage luxembourg() { return horizontal({{4, QColor(0xEA, 0x14, 0x1D)}, {5, kWhite}, {4, QColor(0x00, 0xA1, 0xDE)}}); }
 
 QImage malta()
 {
@@ -218,15 +206,9 @@ QImage malta()
     return img;
 }
 
-QImage netherlands()
-{
-    return horizontal({{4, QColor(0xAE, 0x1C, 0x28)}, {5, kWhite}, {4, QColor(0x21, 0x46, 0x8B)}});
-}
+QImage netherlands() { return horizontal({{4, QColor(0xAE, 0x1C, 0x28)}, {5, kWhite}, {4, QColor(0x21, 0x46, 0x8B)}}); }
 
-QImage poland()
-{
-    return horizontal({{6, kWhite}, {7, QColor(0xDC, 0x14, 0x3C)}});
-}
+QImage poland() { return horizontal({{6, kWhite}, {7, QColor(0xDC, 0x14, 0x3C)}}); }
 
 QImage portugal()
 {
@@ -242,7 +224,10 @@ QImage portugal()
             ".y.r.y.",
             "..yyy..",
         },
-        {{'y', QColor(0xFF, 0xE0, 0x00)}, {'r', QColor(0xDA, 0x29, 0x1C)}, {'w', kWhite}, {'b', QColor(0x00, 0x33, 0x99)}});
+        {{'y', QColor(0xFF, 0xE0, 0x00)},
+         {'r', QColor(0xDA, 0x29, 0x1C)},
+         {'w', kWhite},
+         {'b', QColor(0x00, 0x33, 0x99)}});
     return img;
 }
 
@@ -260,7 +245,10 @@ QImage slovenia()
             ".rBr.",
             "..r..",
         },
-        {{'r', QColor(0xED, 0x1C, 0x24)}, {'B', QColor(0x00, 0x5D, 0xA4)}, {'w', kWhite}, {'y', QColor(0xFF, 0xDD, 0x00)}});
+        {{'r', QColor(0xED, 0x1C, 0x24)},
+         {'B', QColor(0x00, 0x5D, 0xA4)},
+         {'w', kWhite},
+         {'y', QColor(0xFF, 0xDD, 0x00)}});
     return img;
 }
 
@@ -278,7 +266,11 @@ QImage spain()
             "pyrrrp",
             "..rr..",
         },
-        {{'c', QColor(0x9C, 0x5A, 0x00)}, {'r', red}, {'w', kWhite}, {'y', QColor(0xF1, 0xBF, 0x00)}, {'p', QColor(0x9E, 0x9E, 0x9E)}});
+        {{'c', QColor(0x9C, 0x5A, 0x00)},
+         {'r', red},
+         {'w', kWhite},
+         {'y', QColor(0xF1, 0xBF, 0x00)},
+         {'p', QColor(0x9E, 0x9E, 0x9E)}});
     return img;
 }
 
@@ -291,7 +283,7 @@ QImage unitedKingdom()
     // antialiased: at this size blended edges turn the thin red arms pink.
     const double cx = kFlagW / 2.0, cy = kFlagH / 2.0;
     const double len = std::hypot(cx, cy);
-    const double white = 1.2;  // half the white saltire, across the arm, in pixels
+    const double white = 1.2; // half the white saltire, across the arm, in pixels
     const double redWidth = 1.0;
     for (int y = 0; y < kFlagH; ++y) {
         for (int x = 0; x < kFlagW; ++x) {
@@ -441,7 +433,8 @@ void strokePath(QPainter& p, const QPainterPath& path, QColor c, double width)
 }
 
 // A braided guilloche ribbon: two families of waves in opposite phase.
-void ribbon(QPainter& p, double x0, double x1, double y, double amp, double wavelength, int strands, QColor c, double width)
+void ribbon(QPainter& p, double x0, double x1, double y, double amp, double wavelength, int strands, QColor c,
+            double width)
 {
     for (int i = 0; i < strands; ++i) {
         const double ph = 2 * kPi * i / strands * 0.5;
@@ -645,18 +638,23 @@ void drawNote(QPainter& p, const Fonts& fonts, double w, double h, bool serial)
     ribbon(p, r.left(), r.right(), r.bottom() - h * 0.1, h * 0.035, h * 0.3, 4, withAlpha(green, 150), 0.5);
     p.restore();
 
-    rosette(p, fonts, QPointF(r.left() + h * 0.5, 0), h * 0.36, withAlpha(blue, 120), withAlpha(green, 150), ochre.darker(140));
+    rosette(p, fonts, QPointF(r.left() + h * 0.5, 0), h * 0.36, withAlpha(blue, 120), withAlpha(green, 150),
+            ochre.darker(140));
 
     const QPainterPath word = textPath(fonts.serifBold, true, h * 0.14, QStringLiteral("EURO"), h * 0.05);
     p.fillPath(word.translated(r.left() + h * 1.0, r.top() + h * 0.26), withAlpha(blue, 200));
     for (int i = 0; i < 3; ++i)
-        strokePath(p, wave(r.left() + h * 1.0, r.right() - h * 0.12, r.top() + h * (0.4 + 0.08 * i), h * 0.02, h * 0.25, i * 1.3),
-                   withAlpha(ochre, 170), 0.6);
+        strokePath(
+            p,
+            wave(r.left() + h * 1.0, r.right() - h * 0.12, r.top() + h * (0.4 + 0.08 * i), h * 0.02, h * 0.25, i * 1.3),
+            withAlpha(ochre, 170), 0.6);
     if (serial) {
         // A first-series number that passes its check.
-        const QPainterPath number = textPath(fonts.sansBold, true, h * 0.105, QStringLiteral("S20731846957"), h * 0.008);
+        const QPainterPath number =
+            textPath(fonts.sansBold, true, h * 0.105, QStringLiteral("S20731846957"), h * 0.008);
         const double right = r.right() - h * 0.12;
-        p.fillPath(number.translated(right - number.boundingRect().right(), r.top() + h * 0.8), QColor(0x3A, 0x2E, 0x2A));
+        p.fillPath(number.translated(right - number.boundingRect().right(), r.top() + h * 0.8),
+                   QColor(0x3A, 0x2E, 0x2A));
     }
 
     p.setBrush(Qt::NoBrush);
@@ -749,7 +747,8 @@ QImage aboutPicture(const Fonts& fonts)
     gold.setColorAt(0, QColor(0xFB, 0xF1, 0xD2));
     gold.setColorAt(1, QColor(0xE2, 0xC2, 0x78));
     p.fillPath(title, gold);
-    const QPainterPath motto = centred(textPath(fonts.sans, false, 13, QStringLiteral("euro banknote serial numbers"), 1.2), 212.5, 88);
+    const QPainterPath motto =
+        centred(textPath(fonts.sans, false, 13, QStringLiteral("euro banknote serial numbers"), 1.2), 212.5, 88);
     p.fillPath(motto, QColor(0xC4, 0xD8, 0xDE));
 
     const QPointF noteCentre(180, 186);
@@ -826,12 +825,12 @@ int main(int argc, char** argv)
     const Fonts fonts = loadFonts();
 
     const std::pair<const char*, QImage (*)()> flags[] = {
-        {"austria.png", austria},         {"belgio.png", belgium},           {"cipro.png", cyprus},
-        {"finlandia.png", finland},       {"francia.png", france},           {"germania.png", germany},
-        {"grecia.png", greece},           {"irlanda.png", ireland},          {"italia.png", italy},
-        {"lussemburgo.png", luxembourg},  {"malta.png", malta},              {"paesi bassi.png", netherlands},
-        {"polonia.png", poland},          {"portogallo.png", portugal},      {"regnounito.png", unitedKingdom},
-        {"slovenia.png", slovenia},       {"spagna.png", spain},
+        {"austria.png", austria},        {"belgio.png", belgium},      {"cipro.png", cyprus},
+        {"finlandia.png", finland},      {"francia.png", france},      {"germania.png", germany},
+        {"grecia.png", greece},          {"irlanda.png", ireland},     {"italia.png", italy},
+        {"lussemburgo.png", luxembourg}, {"malta.png", malta},         {"paesi bassi.png", netherlands},
+        {"polonia.png", poland},         {"portogallo.png", portugal}, {"regnounito.png", unitedKingdom},
+        {"slovenia.png", slovenia},      {"spagna.png", spain},
     };
     for (const auto& [name, draw] : flags)
         save(draw(), images.filePath(QString::fromLatin1(name)), "PNG");
