@@ -4,6 +4,8 @@
 #include "handlers.h"
 #include "menu.h"
 #include "picture.h"
+#include "private/propertytypes.h"
+#include "private/qtconversions.h"
 #include "window.h"
 
 #include <QComboBox>
@@ -28,36 +30,6 @@
 namespace corvanta {
 
 namespace {
-
-using TypeTable = std::map<std::string, PropertyType>;
-
-std::optional<PropertyType> lookUp(const TypeTable& table, const std::string& name)
-{
-    auto it = table.find(name);
-    if (it == table.end())
-        return std::nullopt;
-    return it->second;
-}
-
-QColor toQColor(Color c) { return QColor::fromRgb(QRgb(0xFF000000u | (c.rgb & 0x00FFFFFFu))); }
-
-int toCoordinate(std::int64_t v)
-{
-    return static_cast<int>(std::clamp<std::int64_t>(v, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-}
-
-int toPixels(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); }
-
-QString toQString(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-std::string toStdString(const QString& s) { return s.toUtf8().toStdString(); }
-
-void setPaletteColor(QWidget* w, QPalette::ColorRole role, Color c)
-{
-    QPalette palette = w->palette();
-    palette.setColor(role, toQColor(c));
-    w->setPalette(palette);
-}
 
 // The mouse-down being handled, for IsContextualClick.
 std::optional<bool>& currentContextualClick()
@@ -821,7 +793,7 @@ struct TextField::Impl {
     {
         std::int64_t limit = 32767; // QLineEdit's own limit
         if (!mask.empty())
-            limit = std::min<std::int64_t>(limit, QString::fromStdString(mask).size());
+            limit = std::min<std::int64_t>(limit, toQString(mask).size());
         if (limitText > 0)
             limit = std::min(limit, limitText);
         return static_cast<int>(limit);

@@ -1,6 +1,7 @@
 #include "folderitem.h"
 
 #include "handlers.h"
+#include "private/qtconversions.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -21,27 +22,25 @@ std::function<bool(const std::string&)>& launcherOverride()
     static std::function<bool(const std::string&)> launcher;
     return launcher;
 }
-
-QString qpath(const std::string& path) { return QString::fromStdString(path); }
 } // namespace
 
 FolderItem::FolderItem(std::string path)
-    : path_(path.empty() ? std::string() : QDir::cleanPath(qpath(path)).toStdString())
+    : path_(path.empty() ? std::string() : toStdString(QDir::cleanPath(toQString(path))))
 {
 }
 
 std::string FolderItem::NativePath() const { return path_; }
 
-std::string FolderItem::Name() const { return QFileInfo(qpath(path_)).fileName().toStdString(); }
+std::string FolderItem::Name() const { return toStdString(QFileInfo(toQString(path_)).fileName()); }
 
 std::shared_ptr<FolderItem> FolderItem::Parent() const
 {
     if (path_.empty())
         return nullptr;
-    const QString absolute = QDir::cleanPath(QFileInfo(qpath(path_)).absoluteFilePath());
+    const QString absolute = QDir::cleanPath(QFileInfo(toQString(path_)).absoluteFilePath());
     if (QDir(absolute).isRoot())
         return nullptr;
-    return std::make_shared<FolderItem>(QFileInfo(absolute).path().toStdString());
+    return std::make_shared<FolderItem>(toStdString(QFileInfo(absolute).path()));
 }
 
 std::shared_ptr<FolderItem> FolderItem::Child(const std::string& name) const
@@ -50,12 +49,12 @@ std::shared_ptr<FolderItem> FolderItem::Child(const std::string& name) const
         return nullptr;
     if (name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
         return nullptr;
-    return std::make_shared<FolderItem>(QDir(qpath(path_)).filePath(qpath(name)).toStdString());
+    return std::make_shared<FolderItem>(toStdString(QDir(toQString(path_)).filePath(toQString(name))));
 }
 
-bool FolderItem::Exists() const { return !path_.empty() && QFileInfo::exists(qpath(path_)); }
+bool FolderItem::Exists() const { return !path_.empty() && QFileInfo::exists(toQString(path_)); }
 
-bool FolderItem::Directory() const { return !path_.empty() && QFileInfo(qpath(path_)).isDir(); }
+bool FolderItem::Directory() const { return !path_.empty() && QFileInfo(toQString(path_)).isDir(); }
 
 bool FolderItem::Launch(bool activate) const
 {
@@ -71,7 +70,7 @@ bool FolderItem::Launch(bool activate) const
     RequireUIThread();
     if (path_.empty())
         return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(qpath(path_)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(path_)));
 }
 
 void FolderItem::SetLauncherForTesting(std::function<bool(const std::string& path)> launcher)

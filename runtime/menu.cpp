@@ -3,6 +3,7 @@
 #include "application.h"
 #include "exceptions.h"
 #include "handlers.h"
+#include "private/qtconversions.h"
 #include "runtime.h"
 #include "window.h"
 
@@ -52,7 +53,7 @@ QKeySequence keySequence(const std::string& shortcut)
 {
     if (shortcut.empty())
         return {};
-    QString text = QString::fromStdString(shortcut);
+    QString text = toQString(shortcut);
     QStringList parts;
     QString key;
     // The last part is the key; a trailing "+" is the plus key itself.
@@ -87,7 +88,7 @@ QKeySequence keySequence(const std::string& shortcut)
 // Qt reads "&" as a mnemonic marker; menu texts are shown as they are.
 QString displayText(const std::string& text)
 {
-    QString s = QString::fromStdString(text);
+    QString s = toQString(text);
     s.replace(QLatin1Char('&'), QLatin1String("&&"));
     return s;
 }

@@ -6,6 +6,8 @@
 #include "handlers.h"
 #include "menu.h"
 #include "picture.h"
+#include "private/propertytypes.h"
+#include "private/qtconversions.h"
 #include "runtime.h"
 
 #include <QAbstractButton>
@@ -34,10 +36,6 @@ std::vector<std::shared_ptr<Window>>& windowList()
     static auto* list = new std::vector<std::shared_ptr<Window>>;
     return *list;
 }
-
-int toPixels(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); }
-
-QColor toQColor(Color c) { return QColor::fromRgb(QRgb(0xFF000000u | (c.rgb & 0x00FFFFFFu))); }
 
 // The area under the menu bar: paints the backdrop; the controls are its children.
 class ContentWidget : public QWidget {
@@ -296,7 +294,7 @@ void Window::Constructor()
         return;
     d->constructed = true;
     const auto keep = shared_from_this();
-    d->widget->setObjectName(QString::fromStdString(classRecord().name()));
+    d->widget->setObjectName(toQString(classRecord().name()));
     try {
         Layout();
         CreateControls();
@@ -382,7 +380,7 @@ void Window::SetTitle(const std::string& title)
     RequireUIThread();
     d->title = title;
     if (d->widget)
-        d->widget->setWindowTitle(QString::fromStdString(title));
+        d->widget->setWindowTitle(toQString(title));
 }
 
 std::shared_ptr<Picture> Window::Backdrop() const
@@ -464,7 +462,7 @@ bool Window::Visible() const
 void Window::SetProperties(std::string_view list)
 {
     RequireUIThread();
-    static const std::map<std::string, PropertyType> types = {
+    static const TypeTable types = {
         {"Width", PropertyType::Integer},
         {"Height", PropertyType::Integer},
         {"MinWidth", PropertyType::Integer},
@@ -488,12 +486,7 @@ void Window::SetProperties(std::string_view list)
         {"HasBackColor", PropertyType::Boolean},
         {"BackColor", PropertyType::Color},
     };
-    auto typeOf = [](const std::string& name) -> std::optional<PropertyType> {
-        auto it = types.find(name);
-        if (it == types.end())
-            return std::nullopt;
-        return it->second;
-    };
+    auto typeOf = [](const std::string& name) { return lookUp(types, name); };
     auto apply = [this](const std::string& name, const PropertyValue& v) {
         Impl& s = *d;
         if (name == "Width") {
