@@ -1,0 +1,119 @@
+#include "controls.h"
+
+#include "handlers.h"
+#include "private/propertytypes.h"
+#include "private/qtconversions.h"
+#include "private/textstyle.h"
+
+#include <QPushButton>
+
+namespace corvanta {
+
+struct PushButton::Impl {
+    std::string caption;
+    bool isDefault = false, cancel = false;
+    std::int64_t buttonStyle = 0; // stored: every style is drawn as a push button
+    TextStyle style;
+
+    static QString shown(const std::string& caption)
+    {
+        // "&" is a literal character in a caption, not a mnemonic marker.
+        return toQString(caption).replace(u'&', QStringLiteral("&&"));
+    }
+};
+
+PushButton::PushButton() : d(std::make_unique<Impl>()) {}
+PushButton::~PushButton() = default;
+
+std::string PushButton::Caption() const
+{
+    RequireUIThread();
+    return d->caption;
+}
+
+void PushButton::SetCaption(const std::string& caption)
+{
+    RequireUIThread();
+    d->caption = caption;
+    if (auto* b = static_cast<QPushButton*>(widget()))
+        b->setText(Impl::shown(caption));
+}
+
+bool PushButton::Default() const
+{
+    RequireUIThread();
+    return d->isDefault;
+}
+
+void PushButton::SetDefault(bool isDefault)
+{
+    RequireUIThread();
+    d->isDefault = isDefault;
+    if (auto* b = static_cast<QPushButton*>(widget()))
+        b->setDefault(isDefault);
+}
+
+bool PushButton::Cancel() const
+{
+    RequireUIThread();
+    return d->cancel;
+}
+
+void PushButton::SetCancel(bool isCancel)
+{
+    RequireUIThread();
+    d->cancel = isCancel;
+}
+
+QWidget* PushButton::createWidget(QWidget* parent)
+{
+    auto* b = new QPushButton(parent);
+    b->setAutoDefault(false);
+    b->setDefault(d->isDefault);
+    b->setText(Impl::shown(d->caption));
+    b->setFont(d->style.toQFont());
+    std::weak_ptr<PushButton> weak = std::static_pointer_cast<PushButton>(shared_from_this());
+    QObject::connect(b, &QPushButton::clicked, b, [weak] {
+        if (auto self = weak.lock())
+            CallWithExceptionHandling([&] {
+                if (self->Action)
+                    self->Action(self);
+            });
+    });
+    return b;
+}
+
+std::optional<PropertyType> PushButton::propertyType(const std::string& name) const
+{
+    static const TypeTable table = {
+        {"Caption", PropertyType::String},
+        {"Default", PropertyType::Boolean},
+        {"Cancel", PropertyType::Boolean},
+        {"ButtonStyle", PropertyType::Integer},
+    };
+    if (auto t = lookUp(table, name))
+        return t;
+    if (auto t = TextStyle::typeOf(name))
+        return t;
+    return RectControl::propertyType(name);
+}
+
+void PushButton::applyProperty(const std::string& name, const PropertyValue& v)
+{
+    if (d->style.apply(name, v)) {
+        if (auto* b = widget())
+            b->setFont(d->style.toQFont());
+    } else if (name == "Caption") {
+        SetCaption(v.text());
+    } else if (name == "Default") {
+        SetDefault(v.boolean());
+    } else if (name == "Cancel") {
+        SetCancel(v.boolean());
+    } else if (name == "ButtonStyle") {
+        d->buttonStyle = v.integer();
+    } else {
+        RectControl::applyProperty(name, v);
+    }
+}
+
+} // namespace corvanta

@@ -1,0 +1,332 @@
+#include "controls.h"
+
+#include "exceptions.h"
+#include "handlers.h"
+#include "private/propertytypes.h"
+#include "private/qtconversions.h"
+#include "window.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+
+namespace corvanta {
+
+struct RectControl::Impl {
+    std::weak_ptr<Window> owner;
+    QPointer<QWidget> widget;
+    std::string name;
+    std::string initialParent;
+    std::string helpTag;
+    std::int64_t left = 0, top = 0, width = 80, height = 20;
+    std::int64_t index = kNoIndex, tabIndex = 0, tabPanelIndex = 0;
+    bool visible = true, enabled = true, autoDeactivate = true, tabStop = true;
+    // Stored: the windows keep their size, so the controls never move with an edge.
+    bool lockLeft = false, lockTop = false, lockRight = false, lockBottom = false;
+    bool opened = false;
+    Qt::FocusPolicy focusPolicy = Qt::NoFocus;
+
+    QWidget* content() const
+    {
+        auto window = owner.lock();
+        return window ? window->contentWidget() : nullptr;
+    }
+
+    // The widget's position in window coordinates, however deep it is placed.
+    std::optional<QPoint> livePosition() const
+    {
+        QWidget* area = content();
+        if (!widget || !area || !area->isAncestorOf(widget))
+            return std::nullopt;
+        return widget->mapTo(area, QPoint(0, 0));
+    }
+
+    void syncPosition()
+    {
+        if (auto pos = livePosition()) {
+            left = pos->x();
+            top = pos->y();
+        }
+    }
+
+    // Sets the widget's geometry from the stored window coordinates.
+    void place()
+    {
+        if (!widget)
+            return;
+        QPoint offset(0, 0);
+        QWidget* parent = widget->parentWidget();
+        QWidget* area = content();
+        if (parent && area && parent != area && area->isAncestorOf(parent))
+            offset = parent->mapTo(area, QPoint(0, 0));
+        widget->setGeometry(toCoordinate(left - offset.x()), toCoordinate(top - offset.y()), toPixels(width),
+                            toPixels(height));
+    }
+
+    // Moves the widget into the control named by InitialParent (or back onto
+    // the window for an empty name), keeping its window coordinates.
+    void reparent(const RectControl* self)
+    {
+        auto window = NotNil(owner.lock(), "the control's window");
+        QWidget* target = window->contentWidget();
+        if (!target)
+            RaiseNilObjectException("the control's window is closed");
+        if (!initialParent.empty()) {
+            auto enclosing = window->ControlByName(initialParent);
+            if (!enclosing)
+                throw KeyNotFoundException("there is no control \"" + initialParent + "\" to place \"" + name
+                                           + "\" in");
+            if (enclosing.get() != self) {
+                target = enclosing->widget();
+                if (!target)
+                    RaiseNilObjectException("the control \"" + initialParent + "\" has not been constructed");
+            }
+        }
+        if (widget->parentWidget() == target || widget->isAncestorOf(target))
+            return;
+        syncPosition();
+        widget->setParent(target);
+        place();
+        // A new parent hides the widget.
+        widget->setVisible(visible);
+    }
+
+    void applyFocus()
+    {
+        if (!widget)
+            return;
+        Qt::FocusPolicy policy = focusPolicy;
+        if (!tabStop && (policy & Qt::TabFocus))
+            policy = (policy & Qt::ClickFocus) ? Qt::ClickFocus : Qt::NoFocus;
+        widget->setFocusPolicy(policy);
+    }
+};
+
+RectControl::RectControl() : d(std::make_unique<Impl>()) {}
+
+RectControl::~RectControl()
+{
+    // Deferred: the control may go while one of its widget's events is running.
+    if (d->widget && QCoreApplication::instance())
+        d->widget->deleteLater();
+}
+
+void RectControl::Constructor()
+{
+    RequireUIThread();
+    if (d->widget)
+        return;
+    auto window = NotNil(d->owner.lock(), "the control's window");
+    QWidget* area = window->contentWidget();
+    if (!area)
+        RaiseNilObjectException("the control's window is closed");
+    QWidget* w = createWidget(area);
+    d->widget = w;
+    d->focusPolicy = w->focusPolicy();
+    if (!d->name.empty())
+        w->setObjectName(toQString(d->name));
+    w->setEnabled(d->enabled);
+    w->setToolTip(toQString(d->helpTag));
+    d->applyFocus();
+    if (!d->initialParent.empty())
+        d->reparent(this);
+    d->place();
+    w->setVisible(d->visible);
+}
+
+std::string RectControl::Name() const
+{
+    RequireUIThread();
+    return d->name;
+}
+
+std::shared_ptr<Window> RectControl::OwnerWindow() const
+{
+    RequireUIThread();
+    return d->owner.lock();
+}
+
+std::int64_t RectControl::Left() const
+{
+    RequireUIThread();
+    if (auto pos = d->livePosition())
+        return pos->x();
+    return d->left;
+}
+
+std::int64_t RectControl::Top() const
+{
+    RequireUIThread();
+    if (auto pos = d->livePosition())
+        return pos->y();
+    return d->top;
+}
+
+std::int64_t RectControl::Width() const
+{
+    RequireUIThread();
+    return d->width;
+}
+
+std::int64_t RectControl::Height() const
+{
+    RequireUIThread();
+    return d->height;
+}
+
+void RectControl::SetLeft(std::int64_t v)
+{
+    RequireUIThread();
+    d->syncPosition();
+    d->left = v;
+    d->place();
+}
+
+void RectControl::SetTop(std::int64_t v)
+{
+    RequireUIThread();
+    d->syncPosition();
+    d->top = v;
+    d->place();
+}
+
+void RectControl::SetWidth(std::int64_t v)
+{
+    RequireUIThread();
+    d->syncPosition();
+    d->width = v;
+    d->place();
+}
+
+void RectControl::SetHeight(std::int64_t v)
+{
+    RequireUIThread();
+    d->syncPosition();
+    d->height = v;
+    d->place();
+}
+
+bool RectControl::Visible() const
+{
+    RequireUIThread();
+    return d->visible;
+}
+
+void RectControl::SetVisible(bool v)
+{
+    RequireUIThread();
+    d->visible = v;
+    if (d->widget)
+        d->widget->setVisible(v);
+}
+
+bool RectControl::Enabled() const
+{
+    RequireUIThread();
+    return d->enabled;
+}
+
+void RectControl::SetEnabled(bool v)
+{
+    RequireUIThread();
+    d->enabled = v;
+    if (d->widget)
+        d->widget->setEnabled(v);
+}
+
+void RectControl::SetProperties(std::string_view list)
+{
+    RequireUIThread();
+    ReadPropertyList(
+        list, className(), [this](const std::string& name) { return propertyType(name); },
+        [this](const std::string& name, const PropertyValue& value) { applyProperty(name, value); });
+}
+
+QWidget* RectControl::widget() const { return d->widget; }
+
+std::optional<PropertyType> RectControl::propertyType(const std::string& name) const
+{
+    static const TypeTable table = {
+        {"InitialParent", PropertyType::String}, {"Index", PropertyType::Integer},
+        {"Name", PropertyType::String},          {"Left", PropertyType::Integer},
+        {"Top", PropertyType::Integer},          {"Width", PropertyType::Integer},
+        {"Height", PropertyType::Integer},       {"Visible", PropertyType::Boolean},
+        {"Enabled", PropertyType::Boolean},      {"AutoDeactivate", PropertyType::Boolean},
+        {"HelpTag", PropertyType::String},       {"TabStop", PropertyType::Boolean},
+        {"TabIndex", PropertyType::Integer},     {"TabPanelIndex", PropertyType::Integer},
+        {"LockLeft", PropertyType::Boolean},     {"LockTop", PropertyType::Boolean},
+        {"LockRight", PropertyType::Boolean},    {"LockBottom", PropertyType::Boolean},
+    };
+    return lookUp(table, name);
+}
+
+void RectControl::applyProperty(const std::string& name, const PropertyValue& v)
+{
+    if (name == "InitialParent") {
+        d->initialParent = v.text();
+        if (d->widget)
+            d->reparent(this);
+    } else if (name == "Index") {
+        d->index = v.integer();
+    } else if (name == "Name") {
+        // The name the control was registered under stays its name.
+        if (d->name.empty())
+            setName(v.text());
+    } else if (name == "Left") {
+        SetLeft(v.integer());
+    } else if (name == "Top") {
+        SetTop(v.integer());
+    } else if (name == "Width") {
+        SetWidth(v.integer());
+    } else if (name == "Height") {
+        SetHeight(v.integer());
+    } else if (name == "Visible") {
+        SetVisible(v.boolean());
+    } else if (name == "Enabled") {
+        SetEnabled(v.boolean());
+    } else if (name == "AutoDeactivate") {
+        d->autoDeactivate = v.boolean();
+    } else if (name == "HelpTag") {
+        d->helpTag = v.text();
+        if (d->widget)
+            d->widget->setToolTip(toQString(d->helpTag));
+    } else if (name == "TabStop") {
+        d->tabStop = v.boolean();
+        d->applyFocus();
+    } else if (name == "TabIndex") {
+        d->tabIndex = v.integer();
+    } else if (name == "TabPanelIndex") {
+        d->tabPanelIndex = v.integer();
+    } else if (name == "LockLeft") {
+        d->lockLeft = v.boolean();
+    } else if (name == "LockTop") {
+        d->lockTop = v.boolean();
+    } else if (name == "LockRight") {
+        d->lockRight = v.boolean();
+    } else if (name == "LockBottom") {
+        d->lockBottom = v.boolean();
+    }
+}
+
+void RectControl::setOwner(const std::shared_ptr<Window>& window) { d->owner = window; }
+
+void RectControl::setName(const std::string& name)
+{
+    d->name = name;
+    if (d->widget)
+        d->widget->setObjectName(toQString(name));
+}
+
+void RectControl::raiseOpen()
+{
+    if (d->opened)
+        return;
+    d->opened = true;
+    CallWithExceptionHandling([this] { opened(); });
+}
+
+void RectControl::place() { d->place(); }
+
+} // namespace corvanta

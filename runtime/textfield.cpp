@@ -1,0 +1,415 @@
+#include "controls.h"
+
+#include "handlers.h"
+#include "menu.h"
+#include "private/propertytypes.h"
+#include "private/qtconversions.h"
+#include "private/textstyle.h"
+
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QValidator>
+
+#include <algorithm>
+#include <optional>
+
+namespace corvanta {
+
+namespace {
+
+// The mouse-down being handled, for IsContextualClick.
+std::optional<bool>& currentContextualClick()
+{
+    static std::optional<bool> value;
+    return value;
+}
+
+class ContextualClickScope {
+public:
+    explicit ContextualClickScope(bool contextual) : saved_(currentContextualClick())
+    {
+        currentContextualClick() = contextual;
+    }
+    ~ContextualClickScope() { currentContextualClick() = saved_; }
+    ContextualClickScope(const ContextualClickScope&) = delete;
+    ContextualClickScope& operator=(const ContextualClickScope&) = delete;
+
+private:
+    std::optional<bool> saved_;
+};
+
+bool isContextual(const QMouseEvent* e)
+{
+    if (e->button() == Qt::RightButton)
+        return true;
+#ifdef Q_OS_MACOS
+    // Qt reports the Control key as Meta on macOS.
+    constexpr auto control = Qt::MetaModifier;
+#else
+    constexpr auto control = Qt::ControlModifier;
+#endif
+    return e->button() == Qt::LeftButton && (e->modifiers() & control);
+}
+
+// The text field's mask. "9" admits one decimal digit, "A" one ASCII letter
+// of either case, kept as typed; any other mask character admits only itself.
+//
+// The mask is enforced with a validator rather than Qt's inputMask: under an
+// input mask the field is always full of blank places, deleting leaves a hole
+// in the middle, and text() closes the holes up, so what the user sees is not
+// what the program reads. Here the text is always exactly what was typed,
+// character i must fit mask place i, and the field holds at most as many
+// characters as the mask has places. Typing, deleting and pasting edit the
+// text as in any field; an edit whose result the mask does not admit is
+// refused as a whole (a paste that is too long is cut to what fits).
+bool admits(QChar place, QChar c)
+{
+    if (place == u'9')
+        return c >= u'0' && c <= u'9';
+    if (place == u'A')
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    return c == place;
+}
+
+// The longest beginning of `text` that the mask admits.
+QString admittedPrefix(const QString& text, const QString& mask)
+{
+    if (mask.isEmpty())
+        return text;
+    qsizetype n = 0;
+    while (n < text.size() && n < mask.size() && admits(mask[n], text[n]))
+        ++n;
+    return text.left(n);
+}
+
+class MaskValidator : public QValidator {
+public:
+    MaskValidator(QString mask, QObject* parent) : QValidator(parent), mask_(std::move(mask)) {}
+
+    State validate(QString& input, int&) const override
+    {
+        if (input.size() > mask_.size())
+            return Invalid;
+        for (qsizetype i = 0; i < input.size(); ++i)
+            if (!admits(mask_[i], input[i]))
+                return Invalid;
+        return input.size() == mask_.size() ? Acceptable : Intermediate;
+    }
+
+private:
+    QString mask_;
+};
+
+// The line edit of a TextField: routes mouse-downs and the context menu to
+// the control's events. Qt's own context menu is never shown; the program
+// offers the Edit menu itself.
+class FieldWidget : public QLineEdit {
+public:
+    explicit FieldWidget(QWidget* parent) : QLineEdit(parent) {}
+    std::weak_ptr<TextField> owner;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        suppressContextMenu_ = false;
+        QPointer<FieldWidget> guard(this);
+        bool handled = false;
+        if (auto field = owner.lock(); field && field->MouseDown) {
+            const bool contextual = isContextual(e);
+            const QPoint pos = e->position().toPoint();
+            ContextualClickScope scope(contextual);
+            handled = CallWithExceptionHandling(
+                std::function<bool()>([&] { return field->MouseDown(field, pos.x(), pos.y()); }));
+            if (handled && contextual)
+                suppressContextMenu_ = true;
+        }
+        if (!guard)
+            return;
+        if (handled) {
+            e->accept();
+            return;
+        }
+        QLineEdit::mousePressEvent(e);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* e) override
+    {
+        e->accept();
+        // A contextual click that MouseDown has handled already gets no second menu.
+        if (suppressContextMenu_ && e->reason() == QContextMenuEvent::Mouse) {
+            suppressContextMenu_ = false;
+            return;
+        }
+        auto field = owner.lock();
+        if (!field || !field->ConstructContextualMenu)
+            return;
+        const QPoint pos = e->pos();
+        std::shared_ptr<MenuItem> base;
+        const bool show = CallWithExceptionHandling(std::function<bool()>([&] {
+            base = std::make_shared<MenuItem>();
+            base->Constructor();
+            return field->ConstructContextualMenu(field, base, pos.x(), pos.y());
+        }));
+        if (!show || !base || base->Count() == 0)
+            return;
+        // PopUp carries out the framework's own command of the chosen entry.
+        CallWithExceptionHandling([&] { base->PopUp(); });
+    }
+
+private:
+    bool suppressContextMenu_ = false;
+};
+
+} // namespace
+
+struct TextField::Impl {
+    std::string text; // until the widget exists
+    std::string mask;
+    std::int64_t limitText = 0;
+    std::int64_t alignment = 0; // 0 default, 1 left, 2 centre, 3 right
+    bool readOnly = false, password = false, border = true, acceptTabs = false;
+    bool checkSpelling = false, useFocusRing = true;
+    std::string cueText, format, dataField, dataSource;
+    Color backColor{0xFFFFFF}, textColor{0x000000};
+    TextStyle style;
+
+    int maxLength() const
+    {
+        std::int64_t limit = 32767; // QLineEdit's own limit
+        if (!mask.empty())
+            limit = std::min<std::int64_t>(limit, toQString(mask).size());
+        if (limitText > 0)
+            limit = std::min(limit, limitText);
+        return static_cast<int>(limit);
+    }
+
+    void applyMask(QLineEdit* e) const
+    {
+        const QString qmask = toQString(mask);
+        if (const QValidator* old = e->validator())
+            const_cast<QValidator*>(old)->deleteLater();
+        e->setValidator(qmask.isEmpty() ? nullptr : new MaskValidator(qmask, e));
+        e->setMaxLength(maxLength());
+        const QString kept = admittedPrefix(e->text(), qmask).left(maxLength());
+        if (kept != e->text())
+            e->setText(kept);
+    }
+
+    void applyAlignment(QLineEdit* e) const
+    {
+        Qt::Alignment h = Qt::AlignLeft;
+        if (alignment == 2)
+            h = Qt::AlignHCenter;
+        else if (alignment == 3)
+            h = Qt::AlignRight;
+        e->setAlignment(h | Qt::AlignVCenter);
+    }
+
+    void applyAll(QLineEdit* e) const
+    {
+        e->setText(admittedPrefix(toQString(text), toQString(mask)).left(maxLength()));
+        applyMask(e);
+        applyAlignment(e);
+        e->setReadOnly(readOnly);
+        e->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+        e->setFrame(border);
+        e->setPlaceholderText(toQString(cueText));
+        setPaletteColor(e, QPalette::Base, backColor);
+        setPaletteColor(e, QPalette::Text, textColor);
+        e->setFont(style.toQFont());
+        e->setAttribute(Qt::WA_MacShowFocusRect, useFocusRing);
+    }
+};
+
+TextField::TextField() : d(std::make_unique<Impl>()) {}
+TextField::~TextField() = default;
+
+std::string TextField::Text() const
+{
+    RequireUIThread();
+    if (auto* e = static_cast<QLineEdit*>(widget()))
+        return toStdString(e->text());
+    return d->text;
+}
+
+// A text the mask does not admit is cut back to its admitted beginning, so
+// the field never holds what a user could not have typed.
+void TextField::SetText(const std::string& text)
+{
+    RequireUIThread();
+    d->text = text;
+    if (auto* e = static_cast<QLineEdit*>(widget()))
+        e->setText(admittedPrefix(toQString(text), toQString(d->mask)).left(d->maxLength()));
+}
+
+std::string TextField::Mask() const
+{
+    RequireUIThread();
+    return d->mask;
+}
+
+void TextField::SetMask(const std::string& mask)
+{
+    RequireUIThread();
+    d->mask = mask;
+    if (auto* e = static_cast<QLineEdit*>(widget()))
+        d->applyMask(e);
+}
+
+void TextField::Undo()
+{
+    RequireUIThread();
+    if (auto* e = static_cast<QLineEdit*>(widget()))
+        e->undo();
+}
+
+void TextField::Cut()
+{
+    RequireUIThread();
+    if (auto* e = static_cast<QLineEdit*>(widget()))
+        e->cut();
+}
+
+void TextField::Copy()
+{
+    RequireUIThread();
+    if (auto* e = static_cast<QLineEdit*>(widget()))
+        e->copy();
+}
+
+void TextField::Paste()
+{
+    RequireUIThread();
+    if (auto* e = static_cast<QLineEdit*>(widget()))
+        e->paste();
+}
+
+// Clear removes the selection and nothing else.
+void TextField::Clear()
+{
+    RequireUIThread();
+    if (auto* e = static_cast<QLineEdit*>(widget()); e && e->hasSelectedText())
+        e->del();
+}
+
+void TextField::SelectAll()
+{
+    RequireUIThread();
+    if (auto* e = static_cast<QLineEdit*>(widget()))
+        e->selectAll();
+}
+
+QWidget* TextField::createWidget(QWidget* parent)
+{
+    auto* e = new FieldWidget(parent);
+    e->owner = std::static_pointer_cast<TextField>(shared_from_this());
+    d->applyAll(e);
+    std::weak_ptr<TextField> weak = e->owner;
+    QObject::connect(e, &QLineEdit::textChanged, e, [weak] {
+        if (auto self = weak.lock())
+            CallWithExceptionHandling([&] {
+                if (self->TextChange)
+                    self->TextChange(self);
+            });
+    });
+    return e;
+}
+
+std::optional<PropertyType> TextField::propertyType(const std::string& name) const
+{
+    static const TypeTable table = {
+        {"DataField", PropertyType::String},
+        {"DataSource", PropertyType::String},
+        {"AutomaticallyCheckSpelling", PropertyType::Boolean},
+        {"Alignment", PropertyType::Integer},
+        {"AcceptTabs", PropertyType::Boolean},
+        {"LimitText", PropertyType::Integer},
+        {"ReadOnly", PropertyType::Boolean},
+        {"Mask", PropertyType::String},
+        {"Text", PropertyType::String},
+        {"CueText", PropertyType::String},
+        {"Format", PropertyType::String},
+        {"BackColor", PropertyType::Color},
+        {"TextColor", PropertyType::Color},
+        {"UseFocusRing", PropertyType::Boolean},
+        {"Password", PropertyType::Boolean},
+        {"Border", PropertyType::Boolean},
+    };
+    if (auto t = lookUp(table, name))
+        return t;
+    if (auto t = TextStyle::typeOf(name))
+        return t;
+    return RectControl::propertyType(name);
+}
+
+void TextField::applyProperty(const std::string& name, const PropertyValue& v)
+{
+    auto* e = static_cast<QLineEdit*>(widget());
+    if (d->style.apply(name, v)) {
+        if (e)
+            e->setFont(d->style.toQFont());
+    } else if (name == "Text") {
+        SetText(v.text());
+    } else if (name == "Mask") {
+        SetMask(v.text());
+    } else if (name == "LimitText") {
+        d->limitText = v.integer();
+        if (e)
+            d->applyMask(e);
+    } else if (name == "Alignment") {
+        d->alignment = v.integer();
+        if (e)
+            d->applyAlignment(e);
+    } else if (name == "ReadOnly") {
+        d->readOnly = v.boolean();
+        if (e)
+            e->setReadOnly(d->readOnly);
+    } else if (name == "Password") {
+        d->password = v.boolean();
+        if (e)
+            e->setEchoMode(d->password ? QLineEdit::Password : QLineEdit::Normal);
+    } else if (name == "Border") {
+        d->border = v.boolean();
+        if (e)
+            e->setFrame(d->border);
+    } else if (name == "CueText") {
+        d->cueText = v.text();
+        if (e)
+            e->setPlaceholderText(toQString(d->cueText));
+    } else if (name == "BackColor") {
+        d->backColor = v.color();
+        if (e)
+            setPaletteColor(e, QPalette::Base, d->backColor);
+    } else if (name == "TextColor") {
+        d->textColor = v.color();
+        if (e)
+            setPaletteColor(e, QPalette::Text, d->textColor);
+    } else if (name == "UseFocusRing") {
+        d->useFocusRing = v.boolean();
+        if (e)
+            e->setAttribute(Qt::WA_MacShowFocusRect, d->useFocusRing);
+    } else if (name == "AcceptTabs") {
+        // A single-line field passes Tab on to the next control.
+        d->acceptTabs = v.boolean();
+    } else if (name == "AutomaticallyCheckSpelling") {
+        d->checkSpelling = v.boolean();
+    } else if (name == "Format") {
+        d->format = v.text();
+    } else if (name == "DataField") {
+        d->dataField = v.text();
+    } else if (name == "DataSource") {
+        d->dataSource = v.text();
+    } else {
+        RectControl::applyProperty(name, v);
+    }
+}
+
+bool IsContextualClick()
+{
+    RequireUIThread();
+    return currentContextualClick().value_or(false);
+}
+
+} // namespace corvanta
