@@ -1,17 +1,14 @@
 #include "menu.h"
 
-#include "application.h"
 #include "exceptions.h"
 #include "handlers.h"
+#include "private/menucommands.h"
 #include "private/qtconversions.h"
-#include "runtime.h"
-#include "window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -385,41 +382,6 @@ void fillPopUp(QMenu* menu, const MenuItem& item, std::map<QAction*, std::weak_p
     }
 }
 
-void editFocusedField(const std::string& name)
-{
-    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (!edit)
-        return;
-    const bool writable = !edit->isReadOnly();
-    if (name == "EditUndo") {
-        if (writable)
-            edit->undo();
-    } else if (name == "EditCut") {
-        if (writable)
-            edit->cut();
-        else
-            edit->copy();
-    } else if (name == "EditCopy") {
-        edit->copy();
-    } else if (name == "EditPaste") {
-        if (writable)
-            edit->paste();
-    } else if (name == "EditClear") {
-        if (writable)
-            edit->del();
-    } else if (name == "EditSelectAll") {
-        edit->selectAll();
-    }
-}
-
-bool runHandler(const std::function<bool()>& handler)
-{
-    if (!handler)
-        return false;
-    const std::function<bool()> call = handler; // the handler may replace itself
-    return CallWithExceptionHandling(call);
-}
-
 } // namespace
 
 MenuItem::MenuItem() : d(std::make_unique<Impl>()) {}
@@ -623,42 +585,6 @@ std::shared_ptr<MenuItem> QuitMenuItem::newOfSameClass() const { return std::mak
 std::shared_ptr<MenuItem> AppleMenuItem::newOfSameClass() const { return std::make_shared<AppleMenuItem>(); }
 
 std::shared_ptr<MenuItem> MenuBar::newOfSameClass() const { return std::make_shared<MenuBar>(); }
-
-void RaiseEnableMenuItems()
-{
-    RequireUIThread();
-    const std::shared_ptr<Window> front = Window::At(0);
-    if (!front)
-        return;
-    CallWithExceptionHandling([&front] { front->Event_EnableMenuItems(); });
-}
-
-void ChooseMenuItem(const std::shared_ptr<MenuItem>& item)
-{
-    RequireUIThread();
-    if (!item)
-        return;
-    // A shortcut runs without the menu being opened first.
-    RaiseEnableMenuItems();
-    if (!item->Enabled())
-        return;
-    const std::string name = item->Name();
-
-    if (const std::shared_ptr<Window> front = Window::At(0)) {
-        if (runHandler(front->MenuHandler(name)))
-            return;
-    }
-    if (const std::shared_ptr<Application> app = GetAppObject()) {
-        if (runHandler(app->MenuHandler(name)))
-            return;
-    }
-
-    if (IsA<QuitMenuItem>(item)) {
-        Runtime::Quit();
-        return;
-    }
-    editFocusedField(name);
-}
 
 QMenuBar* CreateMenuBarWidget(const std::shared_ptr<MenuBar>& bar, QWidget* window)
 {
