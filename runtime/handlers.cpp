@@ -31,29 +31,6 @@ void ReportException(const std::exception_ptr& error)
 
 int ReportedExceptionCount() { return reportedCount.load(); }
 
-void CallWithExceptionHandling(const std::function<void()>& handler)
-{
-    if (!handler)
-        return;
-    try {
-        handler();
-    } catch (...) {
-        ReportException(std::current_exception());
-    }
-}
-
-bool CallWithExceptionHandling(const std::function<bool()>& handler)
-{
-    if (!handler)
-        return false;
-    try {
-        return handler();
-    } catch (...) {
-        ReportException(std::current_exception());
-        return false;
-    }
-}
-
 void RequireUIThread()
 {
     // Only a QApplication has a user interface; a bare QCoreApplication (or

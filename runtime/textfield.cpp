@@ -120,8 +120,7 @@ protected:
             const bool contextual = isContextual(e);
             const QPoint pos = e->position().toPoint();
             ContextualClickScope scope(contextual);
-            handled = CallWithExceptionHandling(
-                std::function<bool()>([&] { return field->MouseDown(field, pos.x(), pos.y()); }));
+            handled = CallWithExceptionHandling([&] { return field->MouseDown(field, pos.x(), pos.y()); });
             if (handled && contextual)
                 suppressContextMenu_ = true;
         }
@@ -147,11 +146,11 @@ protected:
             return;
         const QPoint pos = e->pos();
         std::shared_ptr<MenuItem> base;
-        const bool show = CallWithExceptionHandling(std::function<bool()>([&] {
+        const bool show = CallWithExceptionHandling([&] {
             base = std::make_shared<MenuItem>();
             base->Constructor();
             return field->ConstructContextualMenu(field, base, pos.x(), pos.y());
-        }));
+        });
         if (!show || !base || base->Count() == 0)
             return;
         // PopUp carries out the framework's own command of the chosen entry.

@@ -466,10 +466,10 @@ TEST_P(ExceptionHelper, ReportsWhatEscapesAndGivesFalse)
     const auto& c = GetParam();
     const int before = ReportedExceptionCount();
     ::testing::internal::CaptureStderr();
-    const bool result = CallWithExceptionHandling(std::function<bool()>([&] {
+    const bool result = CallWithExceptionHandling([&] {
         c.raise();
         return true;
-    }));
+    });
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(result);
     EXPECT_EQ(err, std::string(c.message) + "\n");
@@ -488,8 +488,8 @@ INSTANTIATE_TEST_SUITE_P(Handlers, ExceptionHelper,
 TEST(Handlers, HandlerThatSucceedsGivesItsResultAndReportsNothing)
 {
     const int before = ReportedExceptionCount();
-    EXPECT_TRUE(CallWithExceptionHandling(std::function<bool()>([] { return true; })));
-    EXPECT_FALSE(CallWithExceptionHandling(std::function<bool()>([] { return false; })));
+    EXPECT_TRUE(CallWithExceptionHandling([] { return true; }));
+    EXPECT_FALSE(CallWithExceptionHandling([] { return false; }));
     bool ran = false;
     CallWithExceptionHandling([&ran] { ran = true; });
     EXPECT_TRUE(ran);
