@@ -14,8 +14,7 @@ struct Label::Impl {
     Color textColor{0x000000};
     std::int64_t align = 0;
     TextStyle style;
-    bool selectable = false, multiline = false, transparent = false;
-    std::string dataField, dataSource;
+    bool selectable = false, multiline = false;
 
     void applyAlignment(QLabel* l) const
     {
@@ -139,13 +138,6 @@ void Label::applyProperty(const std::string& name, const PropertyValue& v)
         d->selectable = v.boolean();
         if (l)
             l->setTextInteractionFlags(d->selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
-    } else if (name == "Transparent") {
-        // Labels never paint a background, so the backdrop shows through.
-        d->transparent = v.boolean();
-    } else if (name == "DataField") {
-        d->dataField = v.text();
-    } else if (name == "DataSource") {
-        d->dataSource = v.text();
     } else {
         RectControl::applyProperty(name, v);
     }

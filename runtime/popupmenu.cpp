@@ -18,7 +18,6 @@ struct PopupMenu::Impl {
     // lists set ListIndex before InitialValue.
     std::int64_t listIndex = -1;
     TextStyle style;
-    std::string dataField, dataSource;
 
     bool inRange(std::int64_t i) const { return i >= 0 && i < static_cast<std::int64_t>(rows.size()); }
 
@@ -148,10 +147,6 @@ void PopupMenu::applyProperty(const std::string& name, const PropertyValue& v)
         SetListIndex(v.integer());
     } else if (name == "InitialValue") {
         SetInitialValue(v.text());
-    } else if (name == "DataField") {
-        d->dataField = v.text();
-    } else if (name == "DataSource") {
-        d->dataSource = v.text();
     } else {
         RectControl::applyProperty(name, v);
     }

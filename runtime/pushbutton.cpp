@@ -12,7 +12,6 @@ namespace corvanta {
 struct PushButton::Impl {
     std::string caption;
     bool isDefault = false, cancel = false;
-    std::int64_t buttonStyle = 0; // stored: every style is drawn as a push button
     TextStyle style;
 
     static QString shown(const std::string& caption)
@@ -109,8 +108,6 @@ void PushButton::applyProperty(const std::string& name, const PropertyValue& v)
         SetDefault(v.boolean());
     } else if (name == "Cancel") {
         SetCancel(v.boolean());
-    } else if (name == "ButtonStyle") {
-        d->buttonStyle = v.integer();
     } else {
         RectControl::applyProperty(name, v);
     }

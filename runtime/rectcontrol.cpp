@@ -21,10 +21,7 @@ struct RectControl::Impl {
     std::string initialParent;
     std::string helpTag;
     std::int64_t left = 0, top = 0, width = 80, height = 20;
-    std::int64_t index = kNoIndex, tabIndex = 0, tabPanelIndex = 0;
-    bool visible = true, enabled = true, autoDeactivate = true, tabStop = true;
-    // Stored: the windows keep their size, so the controls never move with an edge.
-    bool lockLeft = false, lockTop = false, lockRight = false, lockBottom = false;
+    bool visible = true, enabled = true, tabStop = true;
     bool opened = false;
     Qt::FocusPolicy focusPolicy = Qt::NoFocus;
 
@@ -268,8 +265,6 @@ void RectControl::applyProperty(const std::string& name, const PropertyValue& v)
         d->initialParent = v.text();
         if (d->widget)
             d->reparent(this);
-    } else if (name == "Index") {
-        d->index = v.integer();
     } else if (name == "Name") {
         // The name the control was registered under stays its name.
         if (d->name.empty())
@@ -286,8 +281,6 @@ void RectControl::applyProperty(const std::string& name, const PropertyValue& v)
         SetVisible(v.boolean());
     } else if (name == "Enabled") {
         SetEnabled(v.boolean());
-    } else if (name == "AutoDeactivate") {
-        d->autoDeactivate = v.boolean();
     } else if (name == "HelpTag") {
         d->helpTag = v.text();
         if (d->widget)
@@ -295,18 +288,6 @@ void RectControl::applyProperty(const std::string& name, const PropertyValue& v)
     } else if (name == "TabStop") {
         d->tabStop = v.boolean();
         d->applyFocus();
-    } else if (name == "TabIndex") {
-        d->tabIndex = v.integer();
-    } else if (name == "TabPanelIndex") {
-        d->tabPanelIndex = v.integer();
-    } else if (name == "LockLeft") {
-        d->lockLeft = v.boolean();
-    } else if (name == "LockTop") {
-        d->lockTop = v.boolean();
-    } else if (name == "LockRight") {
-        d->lockRight = v.boolean();
-    } else if (name == "LockBottom") {
-        d->lockBottom = v.boolean();
     }
 }
 

@@ -177,8 +177,7 @@ protected:
 
 struct Canvas::Impl {
     std::shared_ptr<Picture> backdrop;
-    bool transparent = true, eraseBackground = true, doubleBuffer = false;
-    bool acceptTabs = false, acceptFocus = false, useFocusRing = true;
+    bool transparent = true, eraseBackground = true, acceptFocus = false;
 
     void show(QWidget* w) const
     {
@@ -233,14 +232,8 @@ void Canvas::applyProperty(const std::string& name, const PropertyValue& v)
         d->transparent = v.boolean();
     else if (name == "EraseBackground")
         d->eraseBackground = v.boolean();
-    else if (name == "DoubleBuffer")
-        d->doubleBuffer = v.boolean(); // Qt always paints through a back buffer
-    else if (name == "AcceptTabs")
-        d->acceptTabs = v.boolean();
     else if (name == "AcceptFocus")
         d->acceptFocus = v.boolean();
-    else if (name == "UseFocusRing")
-        d->useFocusRing = v.boolean();
     else {
         RectControl::applyProperty(name, v);
         return;

@@ -168,9 +168,8 @@ struct TextField::Impl {
     std::string mask;
     std::int64_t limitText = 0;
     std::int64_t alignment = 0; // 0 default, 1 left, 2 centre, 3 right
-    bool readOnly = false, password = false, border = true, acceptTabs = false;
-    bool checkSpelling = false, useFocusRing = true;
-    std::string cueText, format, dataField, dataSource;
+    bool readOnly = false, password = false, border = true, useFocusRing = true;
+    std::string cueText;
     Color backColor{0xFFFFFF}, textColor{0x000000};
     TextStyle style;
 
@@ -389,17 +388,6 @@ void TextField::applyProperty(const std::string& name, const PropertyValue& v)
         d->useFocusRing = v.boolean();
         if (e)
             e->setAttribute(Qt::WA_MacShowFocusRect, d->useFocusRing);
-    } else if (name == "AcceptTabs") {
-        // A single-line field passes Tab on to the next control.
-        d->acceptTabs = v.boolean();
-    } else if (name == "AutomaticallyCheckSpelling") {
-        d->checkSpelling = v.boolean();
-    } else if (name == "Format") {
-        d->format = v.text();
-    } else if (name == "DataField") {
-        d->dataField = v.text();
-    } else if (name == "DataSource") {
-        d->dataSource = v.text();
     } else {
         RectControl::applyProperty(name, v);
     }

@@ -82,11 +82,8 @@ struct Window::Impl {
     std::string title;
     std::int64_t width = 600, height = 400;
     std::int64_t minWidth = 64, minHeight = 64, maxWidth = 32000, maxHeight = 32000;
-    // Stored only: every frame is drawn as a document window, and the system
-    // places the window.
-    std::int64_t frame = 0, macProcID = 0, placement = 0;
     bool closeButton = true, resizeable = true, maximizeButton = true, minimizeButton = true;
-    bool fullScreenButton = false, composite = false, visible = true, liveResize = true;
+    bool fullScreenButton = false, visible = true;
     bool fullScreen = false, menuBarVisible = true, hasBackColor = false;
     Color backColor{0xFFFFFF};
 
@@ -507,15 +504,9 @@ void Window::SetProperties(std::string_view list)
         } else if (name == "MaxHeight") {
             s.maxHeight = v.integer();
             s.applyGeometry();
-        } else if (name == "Frame")
-            s.frame = v.integer();
-        else if (name == "MacProcID")
-            s.macProcID = v.integer();
-        else if (name == "Placement")
-            s.placement = v.integer();
-        else if (name == "Title")
+        } else if (name == "Title") {
             SetTitle(v.text());
-        else if (name == "CloseButton") {
+        } else if (name == "CloseButton") {
             s.closeButton = v.boolean();
             s.applyFlags();
         } else if (name == "Resizeable") {
@@ -530,11 +521,7 @@ void Window::SetProperties(std::string_view list)
         } else if (name == "FullScreenButton") {
             s.fullScreenButton = v.boolean();
             s.applyFlags();
-        } else if (name == "Composite")
-            s.composite = v.boolean();
-        else if (name == "LiveResize")
-            s.liveResize = v.boolean();
-        else if (name == "MenuBarVisible") {
+        } else if (name == "MenuBarVisible") {
             s.menuBarVisible = v.boolean();
             s.applyMenuBarVisible();
             s.applyGeometry();
