@@ -3,8 +3,13 @@
 #include "folderitem.h"
 #include "handlers.h"
 #include "menu.h"
+#include "picture.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QThread>
 
 #include <map>
 
@@ -14,13 +19,27 @@
 
 namespace corvanta {
 
+namespace {
+// Every window without an icon of its own shows the application's, in task
+// bars and window switchers. A missing or unreadable file leaves the default,
+// as any other missing picture does. Pixmaps need the GUI on its own thread.
+void setWindowIconFromBundle()
+{
+    auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (!gui || QThread::currentThread() != gui->thread())
+        return;
+    if (auto picture = Picture::OpenFromApp("corvanta.png"))
+        QGuiApplication::setWindowIcon(QIcon(QPixmap::fromImage(picture->image())));
+}
+} // namespace
+
 struct Application::Impl {
     std::shared_ptr<corvanta::MenuBar> menuBar;
     bool autoQuit = false;
     std::map<std::string, std::function<bool()>> menuHandlers;
 };
 
-Application::Application() : d(std::make_unique<Impl>()) {}
+Application::Application() : d(std::make_unique<Impl>()) { setWindowIconFromBundle(); }
 
 Application::~Application() = default;
 

@@ -16,6 +16,8 @@ class MenuBar;
 // loop starts.
 class Application : public std::enable_shared_from_this<Application> {
 public:
+    // Sets the bundle's "corvanta.png" as the icon of every window; without
+    // the file the windows get none.
     Application();
     virtual ~Application();
 

@@ -3,20 +3,25 @@
 #include "folderitem.h"
 #include "handlers.h"
 #include "menu.h"
+#include "picture.h"
 #include "runtime.h"
 #include "system.h"
+#include "window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -322,6 +327,85 @@ TEST_F(ApplicationTest, OpenEventFailureIsReportedAndContained)
     EXPECT_EQ(ReportedExceptionCount(), reported + 1);
     EXPECT_NE(err.find("Unhandled NilObjectException: nil object used: UntitledSeparator2"), std::string::npos) << err;
 }
+
+class IconWindow : public Window {
+public:
+    const ClassRecord& classRecord() const override
+    {
+        static const ClassRecord record("IconWindow.IconWindow");
+        return record;
+    }
+};
+
+// The application's icon comes from a Resources folder of the test's own.
+class ApplicationIcon : public ApplicationTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(resources_.isValid());
+        QGuiApplication::setWindowIcon(QIcon());
+        SetResourcesFolderForTesting(resources_.path().toStdString());
+    }
+    void TearDown() override
+    {
+        SetResourcesFolderForTesting(CORVANTA_TEST_RESOURCES_DIR);
+        QGuiApplication::setWindowIcon(QIcon());
+        ApplicationTest::TearDown();
+    }
+    QString resourcesPath(const char* name) const { return QDir(resources_.path()).filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir resources_;
+};
+
+TEST_F(ApplicationIcon, IsTheBundlesIconForEveryNewWindow)
+{
+    ASSERT_TRUE(QFile::copy(QDir(QStringLiteral(CORVANTA_TEST_RESOURCES_DIR)).filePath(QStringLiteral("corvanta.png")),
+                            resourcesPath("corvanta.png")));
+    auto app = std::make_shared<TestApp>();
+    const QIcon icon = QGuiApplication::windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(256, 256)}) << "not the bundle's 256 x 256 picture";
+
+    auto window = std::make_shared<IconWindow>();
+    window->Constructor();
+    EXPECT_FALSE(window->widget()->windowIcon().isNull());
+    EXPECT_EQ(window->widget()->windowIcon().cacheKey(), icon.cacheKey());
+    window->Close();
+}
+
+struct IconFileCase {
+    const char* label;
+    const char* content; // nullptr: no file at all
+};
+
+void PrintTo(const IconFileCase& c, std::ostream* os) { *os << c.label; }
+
+class ApplicationWithoutIcon : public ApplicationIcon, public ::testing::WithParamInterface<IconFileCase> {};
+
+// Like any other picture that yields nothing: start-up goes on, no icon is
+// set and nothing is reported.
+TEST_P(ApplicationWithoutIcon, StartsWithNoneAndReportsNothing)
+{
+    if (GetParam().content) {
+        QFile file(resourcesPath("corvanta.png"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(GetParam().content);
+    }
+    const int reported = ReportedExceptionCount();
+    ::testing::internal::CaptureStderr();
+    std::shared_ptr<TestApp> app;
+    EXPECT_NO_THROW(app = std::make_shared<TestApp>());
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(app, nullptr);
+    EXPECT_TRUE(QGuiApplication::windowIcon().isNull());
+    EXPECT_EQ(ReportedExceptionCount(), reported);
+    EXPECT_EQ(err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Application, ApplicationWithoutIcon,
+                         ::testing::Values(IconFileCase{"FileMissing", nullptr}, IconFileCase{"FileEmpty", ""},
+                                           IconFileCase{"FileNotAPicture", "not a PNG"}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 // ---- Runtime -------------------------------------------------------------
 

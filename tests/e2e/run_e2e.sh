@@ -1,19 +1,31 @@
 #!/usr/bin/env bash
 # End to end: starts the built application on a private X server (the real
-# xcb platform, no window manager), picks a letter and types a first-series
+# xcb platform, no window manager), checks that the first-series window
+# carries the application's icon, picks a letter and types a first-series
 # serial number with real keyboard and mouse input, checks that the result
 # panel appears, then quits with Ctrl+Q and expects exit code 0.
 #
 # Usage: run_e2e.sh <path to the corvanta executable>
-# Exit codes: 0 passed, 1 failed, 77 skipped (Xvfb or xdotool missing).
+# Exit codes: 0 passed, 1 failed. A missing tool is a failure that names it:
+# a check that could be skipped would pass without looking.
 
 set -u
 
 app=${1:?usage: run_e2e.sh <corvanta executable>}
-for tool in Xvfb xdotool; do
+# Xvfb (xvfb), xdotool, xprop (x11-utils), import and convert (imagemagick);
+# scripts/test installs them all.
+for tool in Xvfb xdotool xprop import convert; do
     if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed"
-        exit 77
+        echo "FAIL: $tool is not installed; the end-to-end test needs it" >&2
+        exit 1
+    fi
+done
+# Another program of the same name (GraphicsMagick's, say) reads the screen
+# differently.
+for tool in import convert; do
+    if ! "$tool" -version 2>/dev/null | grep -q ImageMagick; then
+        echo "FAIL: $tool is not ImageMagick's; the end-to-end test needs ImageMagick" >&2
+        exit 1
     fi
 done
 [ -x "$app" ] || { echo "FAIL: no executable at $app" >&2; exit 1; }
@@ -68,6 +80,14 @@ app_pid=$!
 win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Corvanta \(First Series\)$' 2>/dev/null | head -n 1)
 [ -n "$win" ] || fail "no window titled \"Corvanta (First Series)\" within 20 s"
 
+# The application's icon, which task bars and window switchers show: the
+# property starts with the picture's width and height.
+icon=$(xprop -id "$win" -notype 32c _NET_WM_ICON 2>&1 | head -c 200)
+case "$icon" in
+    "_NET_WM_ICON = "[1-9]*", "[1-9]*) ;;
+    *) fail "the first-series window has no _NET_WM_ICON (xprop: $icon)" ;;
+esac
+
 # Geometry of the window (no decorations without a window manager). The
 # check window's content is 611 x 328 under the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$win")"
@@ -84,17 +104,12 @@ pixel() { # colour at content point x y as RRGGBB, empty when it cannot be read
         sed -n 's/^0,0:.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | tr 'a-f' 'A-F'
 }
 
-# ImageMagick is optional: without it the panel is not looked at.
-have_import=0
-command -v import >/dev/null 2>&1 && command -v convert >/dev/null 2>&1 && have_import=1
-
 # Inside the result panel, above its first line of text: its fill colour
 # once the panel shows.
 panel_x=300 panel_y=131
-if [ "$have_import" = 1 ]; then
-    before=$(pixel $panel_x $panel_y)
-    [ "$before" != "FFFBC6" ] || fail "the result panel shows before any input"
-fi
+before=$(pixel $panel_x $panel_y)
+[ -n "$before" ] || fail "could not read the screen with import and convert"
+[ "$before" != "FFFBC6" ] || fail "the result panel shows before any input"
 
 xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win" 2>/dev/null || true
 
@@ -114,16 +129,14 @@ xdotool type --delay 40 00000000009
 sleep 0.2
 xdotool key Return
 
-if [ "$have_import" = 1 ]; then
-    shown=
-    for _ in $(seq 1 50); do
-        shown=$(pixel $panel_x $panel_y)
-        [ "$shown" = "FFFBC6" ] && break
-        sleep 0.1
-    done
-    cp "$work/shot.png" "${TMPDIR:-/tmp}/corvanta-e2e.png" 2>/dev/null || true
-    [ "$shown" = "FFFBC6" ] || fail "the result panel did not appear (colour $shown, was $before)"
-fi
+shown=
+for _ in $(seq 1 50); do
+    shown=$(pixel $panel_x $panel_y)
+    [ "$shown" = "FFFBC6" ] && break
+    sleep 0.1
+done
+cp "$work/shot.png" "${TMPDIR:-/tmp}/corvanta-e2e.png" 2>/dev/null || true
+[ "$shown" = "FFFBC6" ] || fail "the result panel did not appear (colour $shown, was $before)"
 
 kill -0 "$app_pid" 2>/dev/null || fail "the application ended before Ctrl+Q"
 
