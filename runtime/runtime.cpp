@@ -129,8 +129,10 @@ int Exit() { return state().exitCode; }
 
 void UnhandledException(const std::exception_ptr& error)
 {
-    if (error)
-        ReportException(error);
+    if (!error)
+        return;
+    state().exitCode = 1;
+    ReportException(error);
 }
 
 } // namespace corvanta::Runtime
