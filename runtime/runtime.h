@@ -9,6 +9,8 @@
 namespace corvanta::Runtime {
 
 // Creates the Qt application. The program's own arguments are not read.
+// With no display to open it writes one line on standard error and ends the
+// process with code 1.
 void Init(int argc, char** argv);
 
 // Initializer and finalizer lists, run in the order added.
