@@ -1,6 +1,7 @@
 #include "runtime.h"
 
 #include "application.h"
+#include "display.h"
 #include "handlers.h"
 
 #include <QApplication>
@@ -60,7 +61,7 @@ void Init(int argc, char** argv)
         s.programName = (argc > 0 && argv && argv[0]) ? argv[0] : "Corvanta";
         s.argv[0] = s.programName.data();
         s.argc = 1;
-        s.app = new QApplication(s.argc, s.argv);
+        s.app = OpenDisplay(s.argc, s.argv);
     }
     // Quitting after the last window is the application object's AutoQuit.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -129,8 +130,10 @@ int Exit() { return state().exitCode; }
 
 void UnhandledException(const std::exception_ptr& error)
 {
-    if (error)
-        ReportException(error);
+    if (!error)
+        return;
+    state().exitCode = 1;
+    ReportException(error);
 }
 
 } // namespace corvanta::Runtime

@@ -9,6 +9,8 @@
 namespace corvanta::Runtime {
 
 // Creates the Qt application. The program's own arguments are not read.
+// With no display to open it writes one line on standard error and ends the
+// process with code 1.
 void Init(int argc, char** argv);
 
 // Initializer and finalizer lists, run in the order added.
@@ -27,10 +29,12 @@ void Run();
 void Quit();
 // How many times Quit has been asked so far; tests read it.
 std::int64_t QuitCount();
-// The process exit code: the event loop's result, 0 when it did not run.
+// The process exit code: the event loop's result; 1 when an exception has
+// reached UnhandledException since; 0 when neither happened.
 int Exit();
 
-// Reports an exception that escaped start-up or the loop on standard error.
+// Reports an exception that escaped start-up or the loop on standard error;
+// the run then counts as failed (Exit gives 1).
 void UnhandledException(const std::exception_ptr& error);
 
 } // namespace corvanta::Runtime

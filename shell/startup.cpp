@@ -54,7 +54,8 @@ int RunProcess(int argc, char** argv)
         Runtime::PerformFinalizers();
         return Runtime::Exit();
     } catch (...) {
-        return 0;
+        // A run that ends on an exception failed, whatever step it reached.
+        return 1;
     }
 }
 

@@ -7,7 +7,7 @@ namespace corvanta {
 
 // The whole process: starts the runtime, runs the class initializers, the
 // main routine and the finalizers, and gives the exit code. An exception that
-// escapes a step ends the run at once with 0. The arguments are only handed
+// escapes a step ends the run at once with 1. The arguments are only handed
 // to the runtime (Qt wants them); the program reads none.
 int RunProcess(int argc, char** argv);
 

@@ -528,6 +528,7 @@ TEST_F(RuntimeRunTest, LateStartupFailureIsReportedAndTheLoopDoesNotRun)
     EXPECT_NE(err.find("Unhandled IllegalCastException: object cannot be cast to Window1"), std::string::npos) << err;
     EXPECT_EQ(app->opened, 0);
     EXPECT_FALSE(loopRan);
+    EXPECT_EQ(Runtime::Exit(), 1) << "a start-up that failed is no success";
     QCoreApplication::processEvents();
 }
 

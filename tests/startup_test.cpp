@@ -28,6 +28,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <streambuf>
 #include <string>
 
 using namespace corvanta;
@@ -151,7 +152,7 @@ int finalizerRuns = 0;
     char* argv[] = {programName, nullptr};
     const int code = RunProcess(1, argv);
     std::cerr << "rc=" << code << " finalized=" << finalizerRuns << " windows=" << Window::WindowCount()
-              << " app=" << (GetAppObject() ? 1 : 0) << std::endl;
+              << " app=" << (GetAppObject() ? 1 : 0) << " reported=" << ReportedExceptionCount() << std::endl;
     exitWith(code);
 }
 
@@ -248,23 +249,28 @@ TEST_F(RunProcessDeathTest, ItalianTitlesOnAnOldSystemShowInTheWindow)
         ::testing::ExitedWithCode(0), "titles=Archivio/Composizione/");
 }
 
-TEST_F(RunProcessDeathTest, AFailedEarlyStartupIsReportedAndSkipsTheWindowAndTheLoop)
+// The menu bar fails only the first time it is built: a late start-up that
+// ran anyway would build it again, open the window and run the loop.
+TEST_F(RunProcessDeathTest, AFailedEarlyStartupIsReportedOnceAndSkipsTheWindowAndTheLoop)
 {
     EXPECT_EXIT(
         {
             MenuBar1::SetBuilderHookForTesting([](const char* builder) {
-                if (std::string(builder) == "Untitled1")
+                static bool failed = false;
+                if (std::string(builder) == "Untitled1" && !failed) {
+                    failed = true;
                     throw RuntimeException("edit menu refused");
+                }
             });
             exitIfTheLoopRuns();
             runProcessAndReport();
         },
-        ::testing::ExitedWithCode(0),
+        ::testing::ExitedWithCode(1),
         "Unhandled RuntimeException: edit menu refused\n"
-        "rc=0 finalized=1 windows=0 app=0");
+        "rc=1 finalized=1 windows=0 app=0 reported=1\n$");
 }
 
-TEST_F(RunProcessDeathTest, AFailedInitializerEndsTheRunAtOnceWithZero)
+TEST_F(RunProcessDeathTest, AFailedInitializerEndsTheRunAtOnceWithOne)
 {
     EXPECT_EXIT(
         {
@@ -272,7 +278,45 @@ TEST_F(RunProcessDeathTest, AFailedInitializerEndsTheRunAtOnceWithZero)
             exitIfTheLoopRuns();
             runProcessAndReport();
         },
-        ::testing::ExitedWithCode(0), "rc=0 finalized=0 windows=0 app=0");
+        ::testing::ExitedWithCode(1), "rc=1 finalized=0 windows=0 app=0 reported=0\n$");
+}
+
+// Standard error that refuses every write; with badbit among its exceptions
+// the stream then throws.
+struct RefusingBuffer : std::streambuf {
+    int overflow(int) override { return traits_type::eof(); }
+};
+
+// A run whose unhandled-exception report cannot be written: the handler
+// itself fails.
+[[noreturn]] void runWithRefusingStandardError()
+{
+    Runtime::AddFinalizer([] { ++finalizerRuns; });
+    static RefusingBuffer refusing;
+    std::streambuf* const standardError = std::cerr.rdbuf(&refusing);
+    std::cerr.exceptions(std::ios::badbit);
+    static char programName[] = "corvanta";
+    char* argv[] = {programName, nullptr};
+    const int code = RunProcess(1, argv);
+    std::cerr.exceptions(std::ios::goodbit);
+    std::cerr.rdbuf(standardError);
+    std::cerr.clear();
+    std::cerr << "rc=" << code << " finalized=" << finalizerRuns << " reported=" << ReportedExceptionCount()
+              << std::endl;
+    exitWith(code);
+}
+
+// An unhandled-exception handler that fails leaves its exception pending:
+// the run ends at once with 1, without the finalizers.
+TEST_F(RunProcessDeathTest, AFailingUnhandledExceptionHandlerEndsTheRunWithOne)
+{
+    EXPECT_EXIT(
+        {
+            MenuBar1::SetBuilderHookForTesting([](const char*) { throw RuntimeException("menu refused"); });
+            exitIfTheLoopRuns();
+            runWithRefusingStandardError();
+        },
+        ::testing::ExitedWithCode(1), "rc=1 finalized=0 reported=1\n$");
 }
 
 } // namespace

@@ -5,7 +5,7 @@
     <name></name>
     <message id="Localize.kArchivio">
         <source>File</source>
-        <translation>Archivio</translation>
+        <translation>File</translation>
     </message>
     <message id="Localize.kChiudi">
         <source>Close</source>
@@ -17,7 +17,7 @@
     </message>
     <message id="Localize.kCompos">
         <source>Edit</source>
-        <translation>Composizione</translation>
+        <translation>Modifica</translation>
     </message>
     <message id="Localize.kAnnulla">
         <source>Undo</source>
@@ -49,11 +49,11 @@
     </message>
     <message id="Localize.kPriSer">
         <source>First Series</source>
-        <translation>Prima Serie</translation>
+        <translation>Prima serie</translation>
     </message>
     <message id="Localize.kSecSer">
         <source>Second Series</source>
-        <translation>Seconda Serie</translation>
+        <translation>Seconda serie</translation>
     </message>
     <message id="Localize.kAiuto">
         <source>Help</source>
@@ -85,11 +85,11 @@
     </message>
     <message id="Localize.kProvDa">
         <source>comes from</source>
-        <translation>proviene da</translation>
+        <translation>Origine:</translation>
     </message>
     <message id="Localize.kStampIn">
         <source>printed in</source>
-        <translation>stampata in</translation>
+        <translation>Stampa:</translation>
     </message>
     <message id="Localize.kELaNum">
         <source>and the numbers</source>
