@@ -16,31 +16,6 @@
 // The building blocks that both check windows use in the same way.
 namespace corvanta::checkwindow {
 
-// A new control of class T for the window, constructed and registered under
-// its name.
-template <class T>
-void CreateControl(Window& window, const std::string& name)
-{
-    auto control = window.New<T>();
-    control->Constructor();
-    window.AddControl(control, name);
-}
-
-// The window's control of that name as a T; nil when there is none.
-template <class T>
-std::shared_ptr<T> ControlNamed(const Window& window, const std::string& name)
-{
-    return CheckCast<T>(window.ControlByName(name), name.c_str());
-}
-
-// The build steps address the control they have just registered, so a missing
-// one is a failure of the build.
-template <class T>
-std::shared_ptr<T> Registered(const Window& window, const std::string& name)
-{
-    return NotNil(ControlNamed<T>(window, name), name.c_str());
-}
-
 // The item of that name anywhere in the window's menu bar, as a T; nil when
 // the bar has none. A window without a menu bar raises NilObjectException.
 template <class T>
@@ -54,65 +29,66 @@ std::shared_ptr<T> MenuItemNamed(const Window& window, const std::string& name)
 // windows differ only in their design and the text of the panel's second
 // line, read at its step.
 template <class W>
-void CreateCheckControls(W& w, const std::shared_ptr<W>& self, const checklists::CheckWindowDesign& d,
+void CreateCheckControls(const std::shared_ptr<W>& self, const checklists::CheckWindowDesign& d,
                          std::string (*secondLine)(const std::string&))
 {
     using namespace checklists;
+    Window& w = *NotNil(self, "window");
 
     // The panel comes first: the controls placed in it name it as their parent.
-    CreateControl<Rectangle>(w, "Rectangle1");
-    Registered<Rectangle>(w, "Rectangle1")->SetProperties(RectangleList(d.rectangle1));
+    w.CreateControl<Rectangle>("Rectangle1");
+    w.Registered<Rectangle>("Rectangle1")->SetProperties(RectangleList(d.rectangle1));
 
-    CreateControl<Label>(w, "StaticText3");
-    Registered<Label>(w, "StaticText3")->SetText(Localize::kLaBanc());
-    Registered<Label>(w, "StaticText3")->SetProperties(LabelList(d.staticText3));
+    w.CreateControl<Label>("StaticText3");
+    w.Registered<Label>("StaticText3")->SetText(Localize::kLaBanc());
+    w.Registered<Label>("StaticText3")->SetProperties(LabelList(d.staticText3));
 
-    CreateControl<Label>(w, "StaticText6");
-    Registered<Label>(w, "StaticText6")->SetText(secondLine({}));
-    Registered<Label>(w, "StaticText6")->SetProperties(LabelList(d.staticText6));
+    w.CreateControl<Label>("StaticText6");
+    w.Registered<Label>("StaticText6")->SetText(secondLine({}));
+    w.Registered<Label>("StaticText6")->SetProperties(LabelList(d.staticText6));
 
-    CreateControl<Label>(w, "StaticText7");
-    Registered<Label>(w, "StaticText7")->SetProperties(LabelList(d.staticText7));
+    w.CreateControl<Label>("StaticText7");
+    w.Registered<Label>("StaticText7")->SetProperties(LabelList(d.staticText7));
 
-    CreateControl<Label>(w, "StaticText8");
-    Registered<Label>(w, "StaticText8")->SetText(Localize::kELaNum());
-    Registered<Label>(w, "StaticText8")->SetProperties(LabelList(d.staticText8));
+    w.CreateControl<Label>("StaticText8");
+    w.Registered<Label>("StaticText8")->SetText(Localize::kELaNum());
+    w.Registered<Label>("StaticText8")->SetProperties(LabelList(d.staticText8));
 
-    CreateControl<Label>(w, "StaticText9");
-    Registered<Label>(w, "StaticText9")->SetProperties(LabelList(d.staticText9));
+    w.CreateControl<Label>("StaticText9");
+    w.Registered<Label>("StaticText9")->SetProperties(LabelList(d.staticText9));
 
-    CreateControl<Label>(w, "StaticText5");
-    Registered<Label>(w, "StaticText5")->SetProperties(LabelList(d.staticText5));
+    w.CreateControl<Label>("StaticText5");
+    w.Registered<Label>("StaticText5")->SetProperties(LabelList(d.staticText5));
 
-    CreateControl<Canvas>(w, "Canvas1");
-    Registered<Canvas>(w, "Canvas1")->SetProperties(CanvasList(d.canvas1));
+    w.CreateControl<Canvas>("Canvas1");
+    w.Registered<Canvas>("Canvas1")->SetProperties(CanvasList(d.canvas1));
 
-    CreateControl<Label>(w, "StaticText4");
-    Registered<Label>(w, "StaticText4")->SetProperties(LabelList(d.staticText4));
+    w.CreateControl<Label>("StaticText4");
+    w.Registered<Label>("StaticText4")->SetProperties(LabelList(d.staticText4));
 
-    CreateControl<Label>(w, "StaticText1");
-    Registered<Label>(w, "StaticText1")->SetText(Localize::kLett());
-    Registered<Label>(w, "StaticText1")->SetProperties(LabelList(d.staticText1));
+    w.CreateControl<Label>("StaticText1");
+    w.Registered<Label>("StaticText1")->SetText(Localize::kLett());
+    w.Registered<Label>("StaticText1")->SetProperties(LabelList(d.staticText1));
 
-    CreateControl<Label>(w, "StaticText2");
-    Registered<Label>(w, "StaticText2")->SetText(Localize::kNum());
-    Registered<Label>(w, "StaticText2")->SetProperties(LabelList(d.staticText2));
+    w.CreateControl<Label>("StaticText2");
+    w.Registered<Label>("StaticText2")->SetText(Localize::kNum());
+    w.Registered<Label>("StaticText2")->SetProperties(LabelList(d.staticText2));
 
-    CreateControl<PopupMenu>(w, "PopupMenu1");
-    Registered<PopupMenu>(w, "PopupMenu1")->SetProperties(PopupMenuList(d.letters, d.popupMenu1));
-    Registered<PopupMenu>(w, "PopupMenu1")->Change = CreateDelegate(self, &W::PopupMenu1_Change);
+    w.CreateControl<PopupMenu>("PopupMenu1");
+    w.Registered<PopupMenu>("PopupMenu1")->SetProperties(PopupMenuList(d.letters, d.popupMenu1));
+    w.Registered<PopupMenu>("PopupMenu1")->Change = CreateDelegate(self, &W::PopupMenu1_Change);
 
-    CreateControl<TextField>(w, "EditField1");
-    Registered<TextField>(w, "EditField1")->SetProperties(EditFieldList(d.mask, d.editField1));
-    Registered<TextField>(w, "EditField1")->TextChange = CreateDelegate(self, &W::EditField1_TextChange);
-    Registered<TextField>(w, "EditField1")->ConstructContextualMenu =
+    w.CreateControl<TextField>("EditField1");
+    w.Registered<TextField>("EditField1")->SetProperties(EditFieldList(d.mask, d.editField1));
+    w.Registered<TextField>("EditField1")->TextChange = CreateDelegate(self, &W::EditField1_TextChange);
+    w.Registered<TextField>("EditField1")->ConstructContextualMenu =
         CreateDelegate(self, &W::EditField1_ConstructContextualMenu);
-    Registered<TextField>(w, "EditField1")->MouseDown = CreateDelegate(self, &W::EditField1_MouseDown);
+    w.Registered<TextField>("EditField1")->MouseDown = CreateDelegate(self, &W::EditField1_MouseDown);
 
-    CreateControl<PushButton>(w, "PushButton1");
-    Registered<PushButton>(w, "PushButton1")->SetCaption(Localize::kVerifica());
-    Registered<PushButton>(w, "PushButton1")->SetProperties(PushButtonList(d.pushButton1));
-    Registered<PushButton>(w, "PushButton1")->Action = CreateDelegate(self, &W::PushButton1_Action);
+    w.CreateControl<PushButton>("PushButton1");
+    w.Registered<PushButton>("PushButton1")->SetCaption(Localize::kVerifica());
+    w.Registered<PushButton>("PushButton1")->SetProperties(PushButtonList(d.pushButton1));
+    w.Registered<PushButton>("PushButton1")->Action = CreateDelegate(self, &W::PushButton1_Action);
 }
 
 // The test button is enabled only while a letter row is chosen and the field

@@ -221,9 +221,9 @@ std::string EditFieldList(const std::string& mask, const Place& place)
     });
 }
 
-std::string PushButtonList(const Place& place)
+std::string PushButtonList(const PushButtonValues& button)
 {
-    return PropertyList({
+    const std::string head = PropertyList({
         {"InitialParent", ""},
         {"Underline", false},
         {"Italic", false},
@@ -235,31 +235,34 @@ std::string PushButtonList(const Place& place)
         {"AutoDeactivate", true},
         {"HelpTag", ""},
         {"Visible", true},
-        // Enabled once a letter and eleven characters are in.
-        {"Enabled", false},
+        {"Enabled", button.enabled},
         {"Cancel", false},
         {"Default", true},
+    });
+    const std::string caption = button.caption ? PropertyList({{"Caption", *button.caption}}) : std::string();
+    const std::string tail = PropertyList({
         {"TabStop", true},
-        {"TabIndex", 4},
+        {"TabIndex", button.tabIndex},
         {"TabPanelIndex", 0},
         {"LockBottom", false},
         {"LockRight", false},
         {"LockTop", false},
         {"LockLeft", false},
-        {"Height", place.height},
-        {"Width", place.width},
-        {"Top", place.top},
-        {"Left", place.left},
+        {"Height", button.place.height},
+        {"Width", button.place.width},
+        {"Top", button.place.top},
+        {"Left", button.place.left},
         {"Index", kNoIndex},
         {"Name", "PushButton1"},
     });
+    return head + caption + tail;
 }
 
 } // namespace corvanta::checklists
 
 namespace corvanta::checklists {
 namespace {
-const std::optional<std::string> kNoText; // no Text record: the localized text set before stays
+const std::optional<std::string> kNoText; // no Text or Caption record: the localized text set before stays
 const std::optional<std::string> kEmptyText{""};
 } // namespace
 
@@ -284,7 +287,8 @@ const CheckWindowDesign& FirstSeriesDesign()
         .popupMenu1 = {328, 45, 63, 20},
         .mask = "99999999999",
         .editField1 = {395, 45, 127, 22},
-        .pushButton1 = {495, 94, 80, 20},
+        // Disabled until a letter and eleven characters are in; its caption is localized.
+        .pushButton1 = {false, kNoText, 4, {495, 94, 80, 20}},
     };
     return design;
 }
@@ -310,7 +314,7 @@ const CheckWindowDesign& SecondSeriesDesign()
         .popupMenu1 = {252, 32, 63, 20},
         .mask = "A9999999999",
         .editField1 = {317, 32, 120, 22},
-        .pushButton1 = {340, 74, 80, 20},
+        .pushButton1 = {false, kNoText, 4, {340, 74, 80, 20}},
     };
     return design;
 }

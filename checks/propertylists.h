@@ -31,6 +31,14 @@ struct LabelValues {
     std::int64_t left;
 };
 
+// What tells one push button's list from another's.
+struct PushButtonValues {
+    bool enabled;
+    std::optional<std::string> caption; // nothing: no Caption record, so a caption set before stays
+    std::int64_t tabIndex;
+    Place place;
+};
+
 // The window's own list: size, title "Corvanta", fixed size, no maximize button.
 std::string WindowList(std::int64_t width, std::int64_t height);
 
@@ -40,7 +48,7 @@ std::string CanvasList(const Place& place);
 // letters: one character per row after the blank first row.
 std::string PopupMenuList(const std::string& letters, const Place& place);
 std::string EditFieldList(const std::string& mask, const Place& place);
-std::string PushButtonList(const Place& place);
+std::string PushButtonList(const PushButtonValues& button);
 
 // The pop-up's InitialValue: a carriage return before each letter.
 std::string PopupRows(const std::string& letters);
@@ -64,7 +72,7 @@ struct CheckWindowDesign {
     Place popupMenu1;
     std::string mask;
     Place editField1;
-    Place pushButton1;
+    PushButtonValues pushButton1;
 };
 
 const CheckWindowDesign& FirstSeriesDesign();  // Window1

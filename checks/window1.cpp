@@ -11,42 +11,23 @@
 #include "text.h"
 #include "window2.h"
 
-#include <optional>
-
 namespace corvanta {
 
-using checkwindow::ControlNamed;
 using checkwindow::MenuItemNamed;
-
-namespace {
-std::optional<ClassRecord> gClassRecord;
-} // namespace
 
 // --- Class record and implicit instance ------------------------------------
 
-void Window1::ctblinit()
-{
-    if (!gClassRecord)
-        gClassRecord.emplace("Window1.Window1");
-}
+void Window1::ctblinit() { Lookup(); }
 
 const ClassRecord& Window1::Lookup()
 {
-    ctblinit();
-    return *gClassRecord;
+    static const ClassRecord record("Window1.Window1");
+    return record;
 }
 
 const ClassRecord& Window1::classRecord() const { return Lookup(); }
 
-std::shared_ptr<Window1> Window1::implicitInstance()
-{
-    // No reference is kept: the open window is found again on every call.
-    if (auto open = Window::ImplicitWindow(Lookup().name()))
-        return CheckCast<Window1>(open, "Window1");
-    auto window = std::make_shared<Window1>();
-    window->Constructor();
-    return window;
-}
+std::shared_ptr<Window1> Window1::implicitInstance() { return ImplicitInstance<Window1>(); }
 
 // --- Building the window ---------------------------------------------------
 
@@ -62,25 +43,25 @@ void Window1::CreateControls() { CreateControls0(); }
 
 void Window1::CreateControls0()
 {
-    checkwindow::CreateCheckControls(*this, self<Window1>(), checklists::FirstSeriesDesign(), &Localize::kProvDa);
+    checkwindow::CreateCheckControls(self<Window1>(), checklists::FirstSeriesDesign(), &Localize::kProvDa);
 }
 
 // --- Control accessors -----------------------------------------------------
 
-std::shared_ptr<Rectangle> Window1::Rectangle1() const { return ControlNamed<Rectangle>(*this, "Rectangle1"); }
-std::shared_ptr<Label> Window1::StaticText3() const { return ControlNamed<Label>(*this, "StaticText3"); }
-std::shared_ptr<Label> Window1::StaticText6() const { return ControlNamed<Label>(*this, "StaticText6"); }
-std::shared_ptr<Label> Window1::StaticText7() const { return ControlNamed<Label>(*this, "StaticText7"); }
-std::shared_ptr<Label> Window1::StaticText8() const { return ControlNamed<Label>(*this, "StaticText8"); }
-std::shared_ptr<Label> Window1::StaticText9() const { return ControlNamed<Label>(*this, "StaticText9"); }
-std::shared_ptr<Label> Window1::StaticText5() const { return ControlNamed<Label>(*this, "StaticText5"); }
-std::shared_ptr<Canvas> Window1::Canvas1() const { return ControlNamed<Canvas>(*this, "Canvas1"); }
-std::shared_ptr<Label> Window1::StaticText4() const { return ControlNamed<Label>(*this, "StaticText4"); }
-std::shared_ptr<Label> Window1::StaticText1() const { return ControlNamed<Label>(*this, "StaticText1"); }
-std::shared_ptr<Label> Window1::StaticText2() const { return ControlNamed<Label>(*this, "StaticText2"); }
-std::shared_ptr<PopupMenu> Window1::PopupMenu1() const { return ControlNamed<PopupMenu>(*this, "PopupMenu1"); }
-std::shared_ptr<TextField> Window1::EditField1() const { return ControlNamed<TextField>(*this, "EditField1"); }
-std::shared_ptr<PushButton> Window1::PushButton1() const { return ControlNamed<PushButton>(*this, "PushButton1"); }
+std::shared_ptr<Rectangle> Window1::Rectangle1() const { return ControlNamed<Rectangle>("Rectangle1"); }
+std::shared_ptr<Label> Window1::StaticText3() const { return ControlNamed<Label>("StaticText3"); }
+std::shared_ptr<Label> Window1::StaticText6() const { return ControlNamed<Label>("StaticText6"); }
+std::shared_ptr<Label> Window1::StaticText7() const { return ControlNamed<Label>("StaticText7"); }
+std::shared_ptr<Label> Window1::StaticText8() const { return ControlNamed<Label>("StaticText8"); }
+std::shared_ptr<Label> Window1::StaticText9() const { return ControlNamed<Label>("StaticText9"); }
+std::shared_ptr<Label> Window1::StaticText5() const { return ControlNamed<Label>("StaticText5"); }
+std::shared_ptr<Canvas> Window1::Canvas1() const { return ControlNamed<Canvas>("Canvas1"); }
+std::shared_ptr<Label> Window1::StaticText4() const { return ControlNamed<Label>("StaticText4"); }
+std::shared_ptr<Label> Window1::StaticText1() const { return ControlNamed<Label>("StaticText1"); }
+std::shared_ptr<Label> Window1::StaticText2() const { return ControlNamed<Label>("StaticText2"); }
+std::shared_ptr<PopupMenu> Window1::PopupMenu1() const { return ControlNamed<PopupMenu>("PopupMenu1"); }
+std::shared_ptr<TextField> Window1::EditField1() const { return ControlNamed<TextField>("EditField1"); }
+std::shared_ptr<PushButton> Window1::PushButton1() const { return ControlNamed<PushButton>("PushButton1"); }
 
 // --- Control events --------------------------------------------------------
 

@@ -11,42 +11,23 @@
 #include "text.h"
 #include "window1.h"
 
-#include <optional>
-
 namespace corvanta {
 
-using checkwindow::ControlNamed;
 using checkwindow::MenuItemNamed;
-
-namespace {
-std::optional<ClassRecord> gClassRecord;
-} // namespace
 
 // --- Class record and implicit instance ------------------------------------
 
-void Window2::ctblinit()
-{
-    if (!gClassRecord)
-        gClassRecord.emplace("Window2.Window2");
-}
+void Window2::ctblinit() { Lookup(); }
 
 const ClassRecord& Window2::Lookup()
 {
-    ctblinit();
-    return *gClassRecord;
+    static const ClassRecord record("Window2.Window2");
+    return record;
 }
 
 const ClassRecord& Window2::classRecord() const { return Lookup(); }
 
-std::shared_ptr<Window2> Window2::implicitInstance()
-{
-    // No reference is kept: the open window is found again on every call.
-    if (auto open = Window::ImplicitWindow(Lookup().name()))
-        return CheckCast<Window2>(open, "Window2");
-    auto window = std::make_shared<Window2>();
-    window->Constructor();
-    return window;
-}
+std::shared_ptr<Window2> Window2::implicitInstance() { return ImplicitInstance<Window2>(); }
 
 // --- Building the window ---------------------------------------------------
 
@@ -62,25 +43,25 @@ void Window2::CreateControls() { CreateControls0(); }
 
 void Window2::CreateControls0()
 {
-    checkwindow::CreateCheckControls(*this, self<Window2>(), checklists::SecondSeriesDesign(), &Localize::kStampIn);
+    checkwindow::CreateCheckControls(self<Window2>(), checklists::SecondSeriesDesign(), &Localize::kStampIn);
 }
 
 // --- Control accessors -----------------------------------------------------
 
-std::shared_ptr<Rectangle> Window2::Rectangle1() const { return ControlNamed<Rectangle>(*this, "Rectangle1"); }
-std::shared_ptr<Label> Window2::StaticText3() const { return ControlNamed<Label>(*this, "StaticText3"); }
-std::shared_ptr<Label> Window2::StaticText6() const { return ControlNamed<Label>(*this, "StaticText6"); }
-std::shared_ptr<Label> Window2::StaticText7() const { return ControlNamed<Label>(*this, "StaticText7"); }
-std::shared_ptr<Label> Window2::StaticText8() const { return ControlNamed<Label>(*this, "StaticText8"); }
-std::shared_ptr<Label> Window2::StaticText9() const { return ControlNamed<Label>(*this, "StaticText9"); }
-std::shared_ptr<Label> Window2::StaticText5() const { return ControlNamed<Label>(*this, "StaticText5"); }
-std::shared_ptr<Canvas> Window2::Canvas1() const { return ControlNamed<Canvas>(*this, "Canvas1"); }
-std::shared_ptr<Label> Window2::StaticText4() const { return ControlNamed<Label>(*this, "StaticText4"); }
-std::shared_ptr<Label> Window2::StaticText1() const { return ControlNamed<Label>(*this, "StaticText1"); }
-std::shared_ptr<Label> Window2::StaticText2() const { return ControlNamed<Label>(*this, "StaticText2"); }
-std::shared_ptr<PopupMenu> Window2::PopupMenu1() const { return ControlNamed<PopupMenu>(*this, "PopupMenu1"); }
-std::shared_ptr<TextField> Window2::EditField1() const { return ControlNamed<TextField>(*this, "EditField1"); }
-std::shared_ptr<PushButton> Window2::PushButton1() const { return ControlNamed<PushButton>(*this, "PushButton1"); }
+std::shared_ptr<Rectangle> Window2::Rectangle1() const { return ControlNamed<Rectangle>("Rectangle1"); }
+std::shared_ptr<Label> Window2::StaticText3() const { return ControlNamed<Label>("StaticText3"); }
+std::shared_ptr<Label> Window2::StaticText6() const { return ControlNamed<Label>("StaticText6"); }
+std::shared_ptr<Label> Window2::StaticText7() const { return ControlNamed<Label>("StaticText7"); }
+std::shared_ptr<Label> Window2::StaticText8() const { return ControlNamed<Label>("StaticText8"); }
+std::shared_ptr<Label> Window2::StaticText9() const { return ControlNamed<Label>("StaticText9"); }
+std::shared_ptr<Label> Window2::StaticText5() const { return ControlNamed<Label>("StaticText5"); }
+std::shared_ptr<Canvas> Window2::Canvas1() const { return ControlNamed<Canvas>("Canvas1"); }
+std::shared_ptr<Label> Window2::StaticText4() const { return ControlNamed<Label>("StaticText4"); }
+std::shared_ptr<Label> Window2::StaticText1() const { return ControlNamed<Label>("StaticText1"); }
+std::shared_ptr<Label> Window2::StaticText2() const { return ControlNamed<Label>("StaticText2"); }
+std::shared_ptr<PopupMenu> Window2::PopupMenu1() const { return ControlNamed<PopupMenu>("PopupMenu1"); }
+std::shared_ptr<TextField> Window2::EditField1() const { return ControlNamed<TextField>("EditField1"); }
+std::shared_ptr<PushButton> Window2::PushButton1() const { return ControlNamed<PushButton>("PushButton1"); }
 
 // --- Control events --------------------------------------------------------
 

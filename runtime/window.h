@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exceptions.h"
 #include "object.h"
 #include "propertylist.h"
 
@@ -68,6 +69,33 @@ public:
     void AddControl(const std::shared_ptr<RectControl>& control, const std::string& name);
     std::shared_ptr<RectControl> ControlByName(const std::string& name) const;
 
+    // A new control of class T for this window, constructed and registered
+    // under its name. Nothing is returned: every later step fetches the
+    // control by name, as the window holds it.
+    template <class T>
+    void CreateControl(const std::string& name)
+    {
+        auto control = New<T>();
+        control->Constructor();
+        AddControl(control, name);
+    }
+
+    // This window's control of that name as a T; nil when there is none. A
+    // control of another class raises IllegalCastException.
+    template <class T>
+    std::shared_ptr<T> ControlNamed(const std::string& name) const
+    {
+        return CheckCast<T>(ControlByName(name), name.c_str());
+    }
+
+    // The same for a build step, which addresses a control it has just
+    // registered: a missing one raises NilObjectException.
+    template <class T>
+    std::shared_ptr<T> Registered(const std::string& name) const
+    {
+        return NotNil(ControlNamed<T>(name), name.c_str());
+    }
+
     // Menu handlers of this window, by menu item name.
     void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
     // The handler registered under that name, or an empty function.
@@ -78,6 +106,20 @@ public:
     static std::int64_t WindowCount();
     // The open window whose class is registered under that name, or nil.
     static std::shared_ptr<Window> ImplicitWindow(const std::string& className);
+
+    // The implicit instance of window class W, whose class record W::Lookup()
+    // gives: the open window of that class, else a new W, constructed. No
+    // reference is kept; a window whose construction fails is not returned.
+    template <class W>
+    static std::shared_ptr<W> ImplicitInstance()
+    {
+        const ClassRecord& record = W::Lookup();
+        if (auto open = ImplicitWindow(record.name()))
+            return CheckCast<W>(open, record.name().c_str());
+        auto window = std::make_shared<W>();
+        window->Constructor();
+        return window;
+    }
 
     // Raised by the framework before a menu opens or a shortcut runs.
     virtual void Event_EnableMenuItems() {}

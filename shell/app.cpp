@@ -17,12 +17,6 @@ namespace corvanta {
 
 namespace {
 
-std::unique_ptr<ClassRecord>& appRecord()
-{
-    static std::unique_ptr<ClassRecord> record;
-    return record;
-}
-
 std::shared_ptr<MenuItem> appMenuItem(const char* name)
 {
     auto app = NotNil(App::implicitInstance(), "App");
@@ -32,16 +26,12 @@ std::shared_ptr<MenuItem> appMenuItem(const char* name)
 
 } // namespace
 
-void App::ctblinit()
-{
-    if (!appRecord())
-        appRecord() = std::make_unique<ClassRecord>("App");
-}
+void App::ctblinit() { Lookup(); }
 
 const ClassRecord& App::Lookup()
 {
-    ctblinit();
-    return *appRecord();
+    static const ClassRecord record("App");
+    return record;
 }
 
 std::shared_ptr<App> App::implicitInstance() { return CheckCast<App>(GetAppObject(), "App"); }

@@ -11,12 +11,6 @@ std::shared_ptr<MenuBar1> MenuBar1::implicitInstance_;
 
 namespace {
 
-std::unique_ptr<ClassRecord>& classRecordHolder()
-{
-    static std::unique_ptr<ClassRecord> record;
-    return record;
-}
-
 std::function<void(const char*)>& builderHook()
 {
     static std::function<void(const char*)> hook;
@@ -75,15 +69,11 @@ constexpr TextOf kSeparator = nullptr;
 
 const ClassRecord& MenuBar1::Lookup()
 {
-    ctblinit();
-    return *classRecordHolder();
+    static const ClassRecord record("MenuBar1.MenuBar1");
+    return record;
 }
 
-void MenuBar1::ctblinit()
-{
-    if (!classRecordHolder())
-        classRecordHolder() = std::make_unique<ClassRecord>("MenuBar1.MenuBar1");
-}
+void MenuBar1::ctblinit() { Lookup(); }
 
 void MenuBar1::implicitInstanceInit() {}
 

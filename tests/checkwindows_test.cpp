@@ -615,21 +615,18 @@ class Window1WithoutPanel : public Window1 {
 protected:
     void CreateControls() override
     {
-        using namespace checkwindow;
         using namespace checklists;
         const CheckWindowDesign& d = FirstSeriesDesign();
-        CreateControl<PopupMenu>(*this, "PopupMenu1");
-        Registered<PopupMenu>(*this, "PopupMenu1")->SetProperties(PopupMenuList(d.letters, d.popupMenu1));
-        Registered<PopupMenu>(*this, "PopupMenu1")->Change =
-            CreateDelegate(self<Window1>(), &Window1::PopupMenu1_Change);
-        CreateControl<TextField>(*this, "EditField1");
-        Registered<TextField>(*this, "EditField1")->SetProperties(EditFieldList(d.mask, d.editField1));
-        Registered<TextField>(*this, "EditField1")->TextChange =
+        CreateControl<PopupMenu>("PopupMenu1");
+        Registered<PopupMenu>("PopupMenu1")->SetProperties(PopupMenuList(d.letters, d.popupMenu1));
+        Registered<PopupMenu>("PopupMenu1")->Change = CreateDelegate(self<Window1>(), &Window1::PopupMenu1_Change);
+        CreateControl<TextField>("EditField1");
+        Registered<TextField>("EditField1")->SetProperties(EditFieldList(d.mask, d.editField1));
+        Registered<TextField>("EditField1")->TextChange =
             CreateDelegate(self<Window1>(), &Window1::EditField1_TextChange);
-        CreateControl<PushButton>(*this, "PushButton1");
-        Registered<PushButton>(*this, "PushButton1")->SetProperties(PushButtonList(d.pushButton1));
-        Registered<PushButton>(*this, "PushButton1")->Action =
-            CreateDelegate(self<Window1>(), &Window1::PushButton1_Action);
+        CreateControl<PushButton>("PushButton1");
+        Registered<PushButton>("PushButton1")->SetProperties(PushButtonList(d.pushButton1));
+        Registered<PushButton>("PushButton1")->Action = CreateDelegate(self<Window1>(), &Window1::PushButton1_Action);
     }
 };
 

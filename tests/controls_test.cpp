@@ -58,9 +58,8 @@ protected:
     template <class T>
     std::shared_ptr<T> add(const std::string& name, const std::string& list = {})
     {
-        auto control = window->New<T>();
-        control->Constructor();
-        window->AddControl(control, name);
+        window->CreateControl<T>(name);
+        auto control = window->Registered<T>(name);
         if (!list.empty())
             control->SetProperties(list);
         return control;
@@ -147,9 +146,21 @@ TEST_F(Controls, WidgetsAreNamedAfterTheirControls)
     EXPECT_NE(window->widget()->findChild<QLineEdit*>("EditField1"), nullptr);
     EXPECT_NE(window->widget()->findChild<QComboBox*>("PopupMenu1"), nullptr);
     EXPECT_NE(window->widget()->findChild<QPushButton*>("PushButton1"), nullptr);
-    EXPECT_EQ(CheckCast<Label>(window->ControlByName("StaticText1"))->Name(), "StaticText1");
-    EXPECT_EQ(window->ControlByName("StaticText2"), nullptr);
-    EXPECT_THROW(CheckCast<Label>(window->ControlByName("PushButton1")), IllegalCastException);
+}
+
+// A control is found by its name as its class: nil when missing, a failed cast
+// for another class; a build step's lookup raises on a missing one.
+TEST_F(Controls, ControlsAreFoundByNameAsTheirClass)
+{
+    add<Label>("StaticText1");
+    add<PushButton>("PushButton1");
+    EXPECT_EQ(window->ControlNamed<Label>("StaticText1")->Name(), "StaticText1");
+    EXPECT_EQ(window->ControlNamed<Label>("StaticText1"), window->ControlByName("StaticText1"));
+    EXPECT_EQ(window->ControlNamed<Label>("StaticText2"), nullptr);
+    EXPECT_THROW(window->ControlNamed<Label>("PushButton1"), IllegalCastException);
+    EXPECT_EQ(window->Registered<PushButton>("PushButton1"), window->ControlByName("PushButton1"));
+    EXPECT_THROW(window->Registered<Label>("StaticText2"), NilObjectException);
+    EXPECT_THROW(window->Registered<Label>("PushButton1"), IllegalCastException);
 }
 
 TEST_F(Controls, ControlWithoutAWindowCannotBeConstructed)

@@ -289,10 +289,8 @@ public:
 template <class T>
 std::shared_ptr<T> addControl(Window& window, const std::string& name)
 {
-    auto control = window.New<T>();
-    control->Constructor();
-    window.AddControl(control, name);
-    return control;
+    window.CreateControl<T>(name);
+    return window.Registered<T>(name);
 }
 
 class StoredListsApply : public UiTest {

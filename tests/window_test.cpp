@@ -55,10 +55,8 @@ std::string fixedWindowList(int width, int height, bool resizeable = false, bool
 template <class T>
 std::shared_ptr<T> addControl(Window& window, const std::string& name)
 {
-    auto control = window.New<T>();
-    control->Constructor();
-    window.AddControl(control, name);
-    return control;
+    window.CreateControl<T>(name);
+    return window.Registered<T>(name);
 }
 
 // A window that records its events and lets each test decide what its build
@@ -72,14 +70,7 @@ public:
     }
     const ClassRecord& classRecord() const override { return Lookup(); }
 
-    static std::shared_ptr<LogWindow> implicitInstance()
-    {
-        if (auto open = ImplicitWindow(Lookup().name()))
-            return CheckCast<LogWindow>(open, "LogWindow");
-        auto window = std::make_shared<LogWindow>();
-        window->Constructor();
-        return window;
-    }
+    static std::shared_ptr<LogWindow> implicitInstance() { return ImplicitInstance<LogWindow>(); }
 
     std::vector<std::string> log;
     std::string list = fixedWindowList(300, 200);
