@@ -1,9 +1,10 @@
-// Stored property lists applied to the framework's controls and windows, and
-// broken lists applied to a label.
+// The stored property lists applied to the framework's controls and windows,
+// and broken lists applied to a label.
 
 #include "controls.h"
 #include "exceptions.h"
 #include "propertylist.h"
+#include "storedlists.h"
 #include "ui_fixture.h"
 #include "window.h"
 
@@ -19,262 +20,15 @@ namespace {
 
 // ------------------------------------------- the stored lists of the windows
 
-// Window1's lists, written record by record from the design tables.
-std::string rectangle1List()
+// A list of the table of stored lists.
+const std::string& stored(const std::string& window, const std::string& target)
 {
-    return PropertyList({{"InitialParent", ""},
-                         {"BottomRightColor", Color{0x000000}},
-                         {"TopLeftColor", Color{0x000000}},
-                         {"BorderWidth", 1},
-                         {"FillColor", Color{0xFFFBC6}},
-                         {"Enabled", true},
-                         {"AutoDeactivate", true},
-                         {"HelpTag", ""},
-                         {"Visible", false},
-                         {"TabPanelIndex", 0},
-                         {"TabIndex", 0},
-                         {"LockBottom", false},
-                         {"LockRight", false},
-                         {"LockTop", false},
-                         {"LockLeft", false},
-                         {"Height", 131},
-                         {"Width", 282},
-                         {"Top", 126},
-                         {"Left", 297},
-                         {"Index", static_cast<long long>(kNoIndex)},
-                         {"Name", "Rectangle1"},
-                         {"TabStop", true}});
-}
-
-std::string labelList(const char* parent, bool bold, int align, const char* text, int tabIndex, int width, int top,
-                      int left, const char* name)
-{
-    std::string list = PropertyList({{"InitialParent", parent},
-                                     {"DataField", ""},
-                                     {"DataSource", ""},
-                                     {"Underline", false},
-                                     {"Italic", false},
-                                     {"Bold", bold},
-                                     {"TextUnit", Byte{0}},
-                                     {"TextSize", 0.0f},
-                                     {"TextFont", "System"},
-                                     {"AutoDeactivate", true},
-                                     {"HelpTag", ""},
-                                     {"Transparent", false},
-                                     {"Selectable", false},
-                                     {"Visible", true},
-                                     {"Enabled", true},
-                                     {"Multiline", false},
-                                     {"TextColor", Color{0x000000}},
-                                     {"TextAlign", align}});
-    if (text)
-        list += PropertyList({{"Text", text}});
-    list += PropertyList({{"TabIndex", tabIndex},
-                          {"TabPanelIndex", 0},
-                          {"LockBottom", false},
-                          {"LockRight", false},
-                          {"LockTop", false},
-                          {"LockLeft", false},
-                          {"Height", 20},
-                          {"Width", width},
-                          {"Top", top},
-                          {"Left", left},
-                          {"Index", static_cast<long long>(kNoIndex)},
-                          {"Name", name},
-                          {"TabStop", true}});
-    return list;
-}
-
-std::string canvas1List()
-{
-    return PropertyList({{"InitialParent", "Rectangle1"},
-                         {"Transparent", true},
-                         {"EraseBackground", true},
-                         {"DoubleBuffer", false},
-                         {"AcceptTabs", false},
-                         {"AcceptFocus", false},
-                         {"UseFocusRing", true},
-                         {"Enabled", true},
-                         {"AutoDeactivate", true},
-                         {"HelpTag", ""},
-                         {"Visible", true},
-                         {"TabStop", true},
-                         {"TabIndex", 4},
-                         {"TabPanelIndex", 0},
-                         {"LockBottom", false},
-                         {"LockRight", false},
-                         {"LockTop", false},
-                         {"LockLeft", false},
-                         {"Height", 13},
-                         {"Width", 20},
-                         {"Top", 181},
-                         {"Left", 405},
-                         {"Index", static_cast<long long>(kNoIndex)},
-                         {"Name", "Canvas1"}});
-}
-
-std::string popupMenu1List()
-{
-    return PropertyList({{"InitialParent", ""},
-                         {"DataField", ""},
-                         {"DataSource", ""},
-                         {"Underline", false},
-                         {"Italic", false},
-                         {"Bold", false},
-                         {"TextUnit", Byte{0}},
-                         {"TextSize", 0.0f},
-                         {"TextFont", "System"},
-                         {"AutoDeactivate", true},
-                         {"HelpTag", ""},
-                         {"Visible", true},
-                         {"ListIndex", 0},
-                         {"InitialValue", "\rH\rL\rM\rN\rP\rS\rT\rU\rV\rX\rY\rZ"},
-                         {"Enabled", true},
-                         {"TabStop", true},
-                         {"TabIndex", 2},
-                         {"TabPanelIndex", 0},
-                         {"LockBottom", false},
-                         {"LockRight", false},
-                         {"LockTop", false},
-                         {"LockLeft", false},
-                         {"Height", 20},
-                         {"Width", 63},
-                         {"Top", 45},
-                         {"Left", 328},
-                         {"Index", static_cast<long long>(kNoIndex)},
-                         {"Name", "PopupMenu1"}});
-}
-
-std::string editField1List()
-{
-    return PropertyList({{"InitialParent", ""},
-                         {"DataField", ""},
-                         {"DataSource", ""},
-                         {"AutomaticallyCheckSpelling", false},
-                         {"Alignment", 0},
-                         {"AcceptTabs", false},
-                         {"LimitText", 0},
-                         {"ReadOnly", false},
-                         {"Mask", "99999999999"},
-                         {"Text", ""},
-                         {"CueText", ""},
-                         {"Underline", false},
-                         {"Italic", false},
-                         {"Bold", false},
-                         {"TextUnit", Byte{0}},
-                         {"TextSize", 0.0f},
-                         {"TextFont", "System"},
-                         {"AutoDeactivate", true},
-                         {"HelpTag", ""},
-                         {"Visible", true},
-                         {"Format", ""},
-                         {"Enabled", true},
-                         {"BackColor", Color{0xFFFFFF}},
-                         {"TextColor", Color{0x000000}},
-                         {"UseFocusRing", true},
-                         {"Password", false},
-                         {"Border", true},
-                         {"TabStop", true},
-                         {"TabIndex", 3},
-                         {"TabPanelIndex", 0},
-                         {"LockBottom", false},
-                         {"LockRight", false},
-                         {"LockTop", false},
-                         {"LockLeft", false},
-                         {"Height", 22},
-                         {"Width", 127},
-                         {"Top", 45},
-                         {"Left", 395},
-                         {"Index", static_cast<long long>(kNoIndex)},
-                         {"Name", "EditField1"}});
-}
-
-std::string pushButton1List()
-{
-    return PropertyList({{"InitialParent", ""},
-                         {"Underline", false},
-                         {"Italic", false},
-                         {"Bold", false},
-                         {"TextUnit", Byte{0}},
-                         {"TextSize", 0.0f},
-                         {"TextFont", "System"},
-                         {"ButtonStyle", 0},
-                         {"AutoDeactivate", true},
-                         {"HelpTag", ""},
-                         {"Visible", true},
-                         {"Enabled", false},
-                         {"Cancel", false},
-                         {"Default", true},
-                         {"TabStop", true},
-                         {"TabIndex", 4},
-                         {"TabPanelIndex", 0},
-                         {"LockBottom", false},
-                         {"LockRight", false},
-                         {"LockTop", false},
-                         {"LockLeft", false},
-                         {"Height", 20},
-                         {"Width", 80},
-                         {"Top", 94},
-                         {"Left", 495},
-                         {"Index", static_cast<long long>(kNoIndex)},
-                         {"Name", "PushButton1"}});
-}
-
-std::string imageWell1List()
-{
-    return PropertyList({{"Enabled", true},
-                         {"AutoDeactivate", true},
-                         {"HelpTag", ""},
-                         {"Visible", true},
-                         {"InitialParent", ""},
-                         {"TabStop", true},
-                         {"TabIndex", 3},
-                         {"TabPanelIndex", 0},
-                         {"LockBottom", false},
-                         {"LockRight", false},
-                         {"LockTop", false},
-                         {"LockLeft", false},
-                         {"Height", 290},
-                         {"Width", 425},
-                         {"Top", 0},
-                         {"Left", 0},
-                         {"Index", static_cast<long long>(kNoIndex)},
-                         {"Name", "ImageWell1"}});
-}
-
-std::string window1List()
-{
-    return PropertyList({{"Width", 611},
-                         {"Height", 328},
-                         {"MinWidth", 64},
-                         {"MinHeight", 64},
-                         {"MaxWidth", 32000},
-                         {"MaxHeight", 32000},
-                         {"Frame", 0},
-                         {"Title", "Corvanta"},
-                         {"CloseButton", true},
-                         {"Resizeable", false},
-                         {"MaximizeButton", false},
-                         {"MinimizeButton", true},
-                         {"FullScreenButton", false},
-                         {"Composite", true},
-                         {"MacProcID", 0},
-                         {"Placement", 0},
-                         {"Visible", true},
-                         {"LiveResize", true},
-                         {"FullScreen", false},
-                         {"MenuBarVisible", true},
-                         {"HasBackColor", false},
-                         {"BackColor", Color{0xFFFFFF}}});
-}
-
-TEST(StoredLists, HaveTheLengthsOfTheDesign)
-{
-    EXPECT_EQ(rectangle1List().size(), 313u);
-    EXPECT_EQ(editField1List().size(), 535u);
-    EXPECT_EQ(popupMenu1List().size(), 396u);
-    // Longer than the 255 that the length byte in front of it can say.
-    EXPECT_GT(window1List().size(), 255u);
+    for (const storedlists::Expected& e : storedlists::Table())
+        if (e.window == window && e.target == target)
+            return e.bytes;
+    ADD_FAILURE() << "no stored list for " << window << "." << target;
+    static const std::string none;
+    return none;
 }
 
 class PlainWindow : public Window {
@@ -303,13 +57,13 @@ protected:
     std::shared_ptr<PlainWindow> window;
 };
 
-// Each list of the check windows applies to its control with every record
-// read by the type its class declares; a type that differed from the table
-// would misplace every later record and fail or give wrong values.
+// Each stored list applies to its control with every record read by the type
+// its class declares; a type that differed from the list would misplace
+// every later record and fail or give wrong values.
 TEST_F(StoredListsApply, ToEveryKindOfControl)
 {
     auto rect = addControl<Rectangle>(*window, "Rectangle1");
-    ASSERT_NO_THROW(rect->SetProperties(rectangle1List()));
+    ASSERT_NO_THROW(rect->SetProperties(stored("Window1", "Rectangle1")));
     EXPECT_EQ(rect->FillColor(), Color{0xFFFBC6});
     EXPECT_EQ(rect->BorderWidth(), 1);
     EXPECT_FALSE(rect->Visible());
@@ -317,7 +71,7 @@ TEST_F(StoredListsApply, ToEveryKindOfControl)
     EXPECT_EQ(rect->Width(), 282);
 
     auto label = addControl<Label>(*window, "StaticText9");
-    ASSERT_NO_THROW(label->SetProperties(labelList("Rectangle1", true, 0, "", 7, 124, 217, 441, "StaticText9")));
+    ASSERT_NO_THROW(label->SetProperties(stored("Window1", "StaticText9")));
     EXPECT_TRUE(label->Bold());
     EXPECT_EQ(label->Left(), 441);
     EXPECT_EQ(label->Top(), 217);
@@ -326,46 +80,51 @@ TEST_F(StoredListsApply, ToEveryKindOfControl)
     // A header label: no Text record, so the text set before the list stays.
     auto header = addControl<Label>(*window, "StaticText1");
     header->SetText("Code");
-    ASSERT_NO_THROW(header->SetProperties(labelList("", false, 1, nullptr, 0, 63, 14, 328, "StaticText1")));
+    ASSERT_NO_THROW(header->SetProperties(stored("Window1", "StaticText1")));
     EXPECT_EQ(header->Text(), "Code");
     EXPECT_EQ(header->TextAlign(), 1);
 
     auto canvas = addControl<Canvas>(*window, "Canvas1");
-    ASSERT_NO_THROW(canvas->SetProperties(canvas1List()));
+    ASSERT_NO_THROW(canvas->SetProperties(stored("Window1", "Canvas1")));
     EXPECT_EQ(canvas->Left(), 405);
     EXPECT_EQ(canvas->Height(), 13);
 
     auto popup = addControl<PopupMenu>(*window, "PopupMenu1");
-    ASSERT_NO_THROW(popup->SetProperties(popupMenu1List()));
+    ASSERT_NO_THROW(popup->SetProperties(stored("Window1", "PopupMenu1")));
     EXPECT_EQ(popup->ListCount(), 13);
     EXPECT_EQ(popup->ListIndex(), 0);
     EXPECT_EQ(popup->List(12), "Z");
 
     auto field = addControl<TextField>(*window, "EditField1");
-    ASSERT_NO_THROW(field->SetProperties(editField1List()));
+    ASSERT_NO_THROW(field->SetProperties(stored("Window1", "EditField1")));
     EXPECT_EQ(field->Mask(), "99999999999");
     EXPECT_EQ(field->Text(), "");
     EXPECT_EQ(field->Width(), 127);
     EXPECT_EQ(field->Height(), 22);
 
+    // The test button's list has no Caption record; the About window's OK has one.
     auto button = addControl<PushButton>(*window, "PushButton1");
     button->SetCaption("Test");
-    ASSERT_NO_THROW(button->SetProperties(pushButton1List()));
+    ASSERT_NO_THROW(button->SetProperties(stored("Window1", "PushButton1")));
     EXPECT_EQ(button->Caption(), "Test");
     EXPECT_TRUE(button->Default());
     EXPECT_FALSE(button->Cancel());
     EXPECT_FALSE(button->Enabled());
     EXPECT_EQ(button->Left(), 495);
+    ASSERT_NO_THROW(button->SetProperties(stored("Info", "PushButton1")));
+    EXPECT_EQ(button->Caption(), "OK");
+    EXPECT_TRUE(button->Enabled());
+    EXPECT_EQ(button->Height(), 22);
 
     auto well = addControl<ImageWell>(*window, "ImageWell1");
-    ASSERT_NO_THROW(well->SetProperties(imageWell1List()));
+    ASSERT_NO_THROW(well->SetProperties(stored("Info", "ImageWell1")));
     EXPECT_EQ(well->Width(), 425);
     EXPECT_EQ(well->Height(), 290);
 }
 
 TEST_F(StoredListsApply, ToTheWindow)
 {
-    ASSERT_NO_THROW(window->SetProperties(window1List()));
+    ASSERT_NO_THROW(window->SetProperties(stored("Window1", "window")));
     EXPECT_EQ(window->Width(), 611);
     EXPECT_EQ(window->Height(), 328);
     EXPECT_EQ(window->Title(), "Corvanta");
@@ -373,6 +132,42 @@ TEST_F(StoredListsApply, ToTheWindow)
     EXPECT_FALSE(window->MaximizeButton());
     EXPECT_TRUE(window->Visible());
 }
+
+class EveryStoredList : public StoredListsApply, public ::testing::WithParamInterface<storedlists::Expected> {};
+
+// Every list of the table reads to its end on what it is applied to.
+TEST_P(EveryStoredList, AppliesToItsClass)
+{
+    const storedlists::Expected& e = GetParam();
+    if (e.className == "Window") {
+        EXPECT_NO_THROW(window->SetProperties(e.bytes));
+        return;
+    }
+    // The controls of the result panel name it as their parent.
+    if (e.target != "Rectangle1")
+        addControl<Rectangle>(*window, "Rectangle1");
+    std::shared_ptr<RectControl> control;
+    if (e.className == "Rectangle")
+        control = addControl<Rectangle>(*window, e.target);
+    else if (e.className == "Label")
+        control = addControl<Label>(*window, e.target);
+    else if (e.className == "Canvas")
+        control = addControl<Canvas>(*window, e.target);
+    else if (e.className == "PopupMenu")
+        control = addControl<PopupMenu>(*window, e.target);
+    else if (e.className == "TextField")
+        control = addControl<TextField>(*window, e.target);
+    else if (e.className == "PushButton")
+        control = addControl<PushButton>(*window, e.target);
+    else if (e.className == "ImageWell")
+        control = addControl<ImageWell>(*window, e.target);
+    ASSERT_NE(control, nullptr) << "no control class " << e.className;
+    EXPECT_STREQ(control->className(), e.className.c_str());
+    EXPECT_NO_THROW(control->SetProperties(e.bytes));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, EveryStoredList, ::testing::ValuesIn(storedlists::Table()),
+                         [](const auto& info) { return info.param.window + "_" + info.param.target; });
 
 // ------------------------------------------------------------------ failures
 
