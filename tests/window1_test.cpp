@@ -1,9 +1,12 @@
-// The first-series check window on real widgets: how it is built, and the
-// check through the user's road (letter, number, Return, result panel).
+// The first-series check window on real widgets: how it is built, its letter
+// table, and the check through the user's road (letter, number, Return,
+// result panel).
 
 #include "checkwindow_road.h"
 #include "ui_fixture.h"
 
+#include "exceptions.h"
+#include "lettertables.h"
 #include "localize.h"
 #include "pictures.h"
 #include "system.h"
@@ -13,7 +16,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cstdint>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -155,6 +160,54 @@ TEST_F(Window1Test, OneWindowWhileOpenAFreshOneAfterClose)
     EXPECT_EQ(road::shown(*next, "StaticText9"), "");
 }
 
+// --- The letter table -------------------------------------------------------
+
+struct TableRow {
+    const char* letter;
+    const char* country;
+    FlagPicture flag;
+    std::int64_t expectedRoot;
+};
+
+// Every row in the order it is tried, the three the pop-up does not offer
+// (F, G and R) among them.
+const TableRow kFirstSeriesRows[] = {
+    {"F", "Malta", &_x_malta::malta, 2},
+    {"G", "Cyprus", &_x_cipro::cipro, 1},
+    {"H", "Slovenia", &_x_slovenia::slovenia, 9},
+    {"L", "Finland", &_x_finlandia::finlandia, 5},
+    {"M", "Portugal", &_x_portogallo::portogallo, 4},
+    {"N", "Austria", &_x_austria::austria, 3},
+    {"P", "Netherlands", &_x_paesibassi::paesibassi, 1},
+    {"R", "Luxembourg", &_x_lussemburgo::lussemburgo, 8},
+    {"S", "Italy", &_x_italia::italia, 7},
+    {"T", "Ireland", &_x_irlanda::irlanda, 6},
+    {"U", "France", &_x_francia::francia, 5},
+    {"V", "Spain", &_x_spagna::spagna, 4},
+    {"X", "Germany", &_x_germania::germania, 2},
+    {"Y", "Greece", &_x_grecia::grecia, 1},
+    {"Z", "Belgium", &_x_belgio::belgio, 9},
+};
+
+class FirstSeriesTable : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(FirstSeriesTable, RowHoldsItsCountryFlagAndRoot)
+{
+    const TableRow& expected = kFirstSeriesRows[GetParam()];
+    const auto table = tabellaPrimaSerie();
+    ASSERT_EQ(table.size(), std::size(kFirstSeriesRows));
+    const FirstSeriesRow& row = table[GetParam()];
+    EXPECT_STREQ(row.letter, expected.letter);
+    EXPECT_EQ(row.country({}), expected.country);
+    ASSERT_NE(expected.flag(), nullptr) << "the flag of " << expected.country << " ships with the application";
+    EXPECT_EQ(row.flag(), expected.flag()) << "the flag is the accessor's picture";
+    EXPECT_EQ(row.expectedRoot, expected.expectedRoot);
+    EXPECT_EQ(row.expectedRoot, 9 - expected.letter[0] % 9);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, FirstSeriesTable, ::testing::Range<std::size_t>(0, std::size(kFirstSeriesRows)),
+                         [](const auto& info) { return std::string(kFirstSeriesRows[info.param].letter); });
+
 // --- The check --------------------------------------------------------------
 
 struct FirstSeriesCase {
@@ -163,6 +216,7 @@ struct FirstSeriesCase {
     std::string country;
     std::function<std::shared_ptr<Picture>()> flag;
     bool valid;
+    bool offered = true; // false: a row of the table the pop-up does not offer
 };
 
 void PrintTo(const FirstSeriesCase& c, std::ostream* os) { *os << c.letter << " " << c.number; }
@@ -173,6 +227,11 @@ TEST_P(FirstSeriesCheck, ShowsCountryFlagAndVerdict)
 {
     const FirstSeriesCase& c = GetParam();
     auto w = Window1::implicitInstance();
+    if (!c.offered) {
+        // The program never lists it; the pop-up is given the row to reach it.
+        ASSERT_EQ(road::combo(*w)->findText(QString::fromStdString(c.letter)), -1) << c.letter << " is offered";
+        NotNil(w->PopupMenu1())->SetInitialValue("\r" + c.letter);
+    }
     ASSERT_NO_FATAL_FAILURE(road::check(*w, c.letter, c.number));
 
     EXPECT_TRUE(road::onScreen(*w, "Rectangle1"));
@@ -227,6 +286,17 @@ INSTANTIATE_TEST_SUITE_P(
                       // One off the expected root: invalid for every letter.
                       FirstSeriesCase{"M", "00000000005", "Portugal", &_x_portogallo::portogallo, false},
                       FirstSeriesCase{"Y", "00000000002", "Greece", &_x_grecia::grecia, false}));
+
+// The rows the pop-up does not offer check the same way once it has them:
+// valid with the row's expected root as the last digit, invalid with one more.
+INSTANTIATE_TEST_SUITE_P(
+    RowsNotOffered, FirstSeriesCheck,
+    ::testing::Values(FirstSeriesCase{"F", "00000000002", "Malta", &_x_malta::malta, true, false},
+                      FirstSeriesCase{"F", "00000000003", "Malta", &_x_malta::malta, false, false},
+                      FirstSeriesCase{"G", "00000000001", "Cyprus", &_x_cipro::cipro, true, false},
+                      FirstSeriesCase{"G", "00000000002", "Cyprus", &_x_cipro::cipro, false, false},
+                      FirstSeriesCase{"R", "00000000008", "Luxembourg", &_x_lussemburgo::lussemburgo, true, false},
+                      FirstSeriesCase{"R", "00000000009", "Luxembourg", &_x_lussemburgo::lussemburgo, false, false}));
 
 TEST_F(Window1Test, ASecondCheckRewritesThePanel)
 {
