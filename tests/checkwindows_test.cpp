@@ -1,25 +1,32 @@
-// What both check windows share: the enabling rule and the hiding of the
-// result panel, the masks, the Window menu marks, the Close command, the
-// contextual Edit menu, two windows side by side, and a handler that meets a
-// missing control.
+// What both check windows share: how they are built and opened, a letter of
+// no row, the enabling rule and the hiding of the result panel, the masks,
+// the Window menu marks, the Close command, the contextual Edit menu, two
+// windows side by side, and a handler that meets a missing control.
 
 #include "checkwindow_road.h"
 #include "ui_fixture.h"
 
-#include "checkwindow.h"
+#include "controls.h"
 #include "handlers.h"
+#include "localize.h"
 #include "menu.h"
 #include "menubar1.h"
+#include "picture.h"
+#include "pictures.h"
 #include "propertylist.h"
 #include "propertylists.h"
+#include "system.h"
 #include "window1.h"
 #include "window2.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSize>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,35 +36,276 @@ namespace {
 
 // --- Behaviour shared by both windows ---------------------------------------
 
+// Where a control sits in window coordinates.
+struct Spot {
+    const char* name;
+    int left, top, width, height;
+};
+
 template <class W>
 struct Series;
 
 template <>
 struct Series<Window1> {
+    static constexpr const char* className = "Window1.Window1";
+    static constexpr QSize size{611, 328};
+    static constexpr const char* title = "Corvanta (First Series)";
+    static constexpr const char* mask = "99999999999";
+    static constexpr const char* backdropFile = "eurob.gif";
+    static std::shared_ptr<Picture> backdrop() { return _x_eurob::eurob(); }
+    static constexpr const char* secondLine = "comes from";
+    static std::string secondLineIn(const std::string& language) { return Localize::kProvDa(language); }
+    static std::string seriesIn(const std::string& language) { return Localize::kPriSer(language); }
+    static inline const std::vector<std::string> rows = {"",  "H", "L", "M", "N", "P", "S",
+                                                         "T", "U", "V", "X", "Y", "Z"};
+    static inline const std::vector<Spot> spots = {
+        {"Rectangle1", 297, 126, 282, 131}, {"StaticText3", 308, 140, 92, 20},  {"StaticText4", 418, 140, 17, 20},
+        {"StaticText5", 441, 140, 127, 20}, {"StaticText6", 308, 178, 92, 20},  {"Canvas1", 405, 181, 20, 13},
+        {"StaticText7", 441, 178, 127, 20}, {"StaticText8", 308, 217, 127, 20}, {"StaticText9", 441, 217, 124, 20},
+        {"StaticText1", 328, 14, 63, 20},   {"StaticText2", 395, 14, 127, 20},  {"PopupMenu1", 328, 45, 63, 20},
+        {"EditField1", 395, 45, 127, 22},   {"PushButton1", 495, 94, 80, 20},
+    };
+
+    // A valid check, and another letter valid with the same number.
     static constexpr const char* letter = "H";
-    static constexpr const char* otherLetter = "Z"; // also valid with the same number
+    static constexpr const char* otherLetter = "Z";
     static constexpr const char* number = "00000000009";
     static constexpr const char* country = "Slovenia";
+    static std::string countryIn(const std::string& language) { return Localize::kSlo(language); }
 };
 
 template <>
 struct Series<Window2> {
+    static constexpr const char* className = "Window2.Window2";
+    static constexpr QSize size{445, 248};
+    static constexpr const char* title = "Corvanta (Second Series)";
+    static constexpr const char* mask = "A9999999999";
+    static constexpr const char* backdropFile = "eurob2.jpg";
+    static std::shared_ptr<Picture> backdrop() { return _x_eurob2::eurob2(); }
+    static constexpr const char* secondLine = "printed in";
+    static std::string secondLineIn(const std::string& language) { return Localize::kStampIn(language); }
+    static std::string seriesIn(const std::string& language) { return Localize::kSecSer(language); }
+    static inline const std::vector<std::string> rows = {"",  "D", "E", "H", "J", "M", "N", "P", "R",
+                                                         "S", "T", "U", "V", "W", "X", "Y", "Z"};
+    static inline const std::vector<Spot> spots = {
+        {"Rectangle1", 23, 106, 282, 131},  {"StaticText3", 34, 120, 104, 20}, {"StaticText6", 34, 158, 91, 20},
+        {"StaticText7", 167, 158, 127, 20}, {"StaticText8", 34, 197, 127, 20}, {"StaticText9", 167, 197, 124, 20},
+        {"StaticText5", 167, 120, 127, 20}, {"Canvas1", 138, 161, 20, 13},     {"StaticText4", 144, 120, 17, 20},
+        {"StaticText1", 252, 6, 63, 20},    {"StaticText2", 317, 6, 127, 20},  {"PopupMenu1", 252, 32, 63, 20},
+        {"EditField1", 317, 32, 120, 22},   {"PushButton1", 340, 74, 80, 20},
+    };
+
     static constexpr const char* letter = "X";
     static constexpr const char* otherLetter = "R";
     static constexpr const char* number = "A0000000000";
     static constexpr const char* country = "Germany";
+    static std::string countryIn(const std::string& language) { return Localize::kGer(language); }
 };
+
+const char* const kPanelControls[] = {"StaticText3", "StaticText6", "StaticText7", "StaticText8",
+                                      "StaticText9", "StaticText5", "Canvas1",     "StaticText4"};
 
 template <class W>
 class CheckWindow : public UiTest {
 protected:
     using S = Series<W>;
+    void TearDown() override
+    {
+        SystemClass::SetLanguageForTesting(std::nullopt);
+        UiTest::TearDown();
+    }
     std::shared_ptr<W> open() { return W::implicitInstance(); }
     static bool enabled(const Window& w) { return road::button(w)->isEnabled(); }
 };
 
 using BothWindows = ::testing::Types<Window1, Window2>;
 TYPED_TEST_SUITE(CheckWindow, BothWindows);
+
+// --- Building and opening ---------------------------------------------------
+
+TYPED_TEST(CheckWindow, OpensInItsInitialState)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->IsOpen());
+    EXPECT_EQ(w->classRecord().name(), S::className);
+    EXPECT_EQ(w->widget()->objectName().toStdString(), S::className);
+
+    EXPECT_EQ(w->contentWidget()->size(), S::size);
+    EXPECT_EQ(w->widget()->minimumSize(), w->widget()->maximumSize()) << "the window must not be resizable";
+    EXPECT_FALSE(w->Resizeable());
+    EXPECT_FALSE(w->widget()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w->widget()->isVisible());
+    EXPECT_EQ(w->Title(), S::title);
+    EXPECT_EQ(w->widget()->windowTitle().toStdString(), S::title);
+
+    QComboBox* box = road::combo(*w);
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->count(), static_cast<int>(S::rows.size()));
+    for (int i = 0; i < box->count(); ++i)
+        EXPECT_EQ(box->itemText(i).toStdString(), S::rows[static_cast<std::size_t>(i)]) << "row " << i;
+    EXPECT_EQ(box->currentIndex(), 0);
+    EXPECT_EQ(w->PopupMenu1()->ListIndex(), 0);
+    EXPECT_EQ(w->PopupMenu1()->Text(), "");
+
+    EXPECT_EQ(w->EditField1()->Mask(), S::mask);
+    EXPECT_EQ(road::field(*w)->text(), "");
+
+    QPushButton* button = road::button(*w);
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_TRUE(button->isDefault());
+    EXPECT_EQ(button->text(), "Test");
+
+    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
+    for (const char* name : kPanelControls) {
+        ASSERT_NE(road::named(*w, name), nullptr) << name;
+        EXPECT_FALSE(road::onScreen(*w, name)) << name << " shows with the panel hidden";
+    }
+
+    EXPECT_EQ(road::shown(*w, "StaticText3"), "The banknote");
+    EXPECT_EQ(road::shown(*w, "StaticText6"), S::secondLine);
+    EXPECT_EQ(road::shown(*w, "StaticText8"), "and the numbers");
+    EXPECT_EQ(road::shown(*w, "StaticText1"), "Code");
+    EXPECT_EQ(road::shown(*w, "StaticText2"), "Serial Number");
+    for (const char* name : {"StaticText4", "StaticText5", "StaticText7", "StaticText9"})
+        EXPECT_EQ(road::shown(*w, name), "") << name;
+    EXPECT_TRUE(w->StaticText9()->Bold());
+    EXPECT_EQ(w->Canvas1()->Backdrop(), nullptr);
+
+    EXPECT_EQ(w->Backdrop(), S::backdrop());
+    EXPECT_NE(w->Backdrop(), nullptr) << S::backdropFile << " ships with the application";
+}
+
+TYPED_TEST(CheckWindow, ControlsSitWhereTheWindowPlacesThem)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    ASSERT_EQ(S::spots.size(), 14u);
+    for (const Spot& s : S::spots) {
+        QWidget* widget = road::named(*w, s.name);
+        ASSERT_NE(widget, nullptr) << s.name;
+        const QRect inWindow(widget->mapTo(w->contentWidget(), QPoint(0, 0)), widget->size());
+        EXPECT_EQ(inWindow, QRect(s.left, s.top, s.width, s.height)) << s.name;
+    }
+}
+
+TYPED_TEST(CheckWindow, LabelsFollowTheLanguageOfTheirCreation)
+{
+    using S = typename TestFixture::S;
+    SystemClass::SetLanguageForTesting("it");
+    auto w = this->open();
+    ASSERT_NE(Localize::kLaBanc("it"), "The banknote") << "the Italian localization is missing";
+    ASSERT_NE(S::secondLineIn("it"), S::secondLine) << "the Italian localization is missing";
+
+    EXPECT_EQ(road::shown(*w, "StaticText3"), Localize::kLaBanc("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText6"), S::secondLineIn("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText8"), Localize::kELaNum("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText1"), Localize::kLett("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText2"), Localize::kNum("it"));
+    EXPECT_EQ(road::button(*w)->text().toStdString(), Localize::kVerifica("it"));
+    EXPECT_EQ(w->Title(), "Corvanta (" + S::seriesIn("it") + ")");
+
+    // Country and verdict are read at each check, in the language of that moment.
+    ASSERT_NO_FATAL_FAILURE(road::check(*w, S::letter, S::number));
+    EXPECT_EQ(road::shown(*w, "StaticText7"), S::countryIn("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText9"), Localize::kValida("it"));
+    SystemClass::SetLanguageForTesting("en");
+    road::pressReturn(*w);
+    EXPECT_EQ(road::shown(*w, "StaticText7"), S::country);
+    EXPECT_EQ(road::shown(*w, "StaticText9"), "is Valid");
+
+    // The labels stay as built.
+    EXPECT_EQ(road::shown(*w, "StaticText3"), Localize::kLaBanc("it"));
+    EXPECT_EQ(road::shown(*w, "StaticText6"), S::secondLineIn("it"));
+}
+
+TYPED_TEST(CheckWindow, OneWindowWhileOpenAFreshOneAfterClose)
+{
+    using S = typename TestFixture::S;
+    auto first = this->open();
+    EXPECT_EQ(this->open(), first);
+    EXPECT_EQ(Window::WindowCount(), 1);
+
+    ASSERT_NO_FATAL_FAILURE(road::check(*first, S::letter, S::number));
+    ASSERT_TRUE(road::onScreen(*first, "Rectangle1"));
+    first->Close();
+    EXPECT_FALSE(first->IsOpen());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    auto next = this->open();
+    EXPECT_NE(next, first);
+    EXPECT_EQ(next->Title(), S::title);
+    EXPECT_EQ(road::combo(*next)->currentIndex(), 0);
+    EXPECT_EQ(road::field(*next)->text(), "");
+    EXPECT_FALSE(road::button(*next)->isEnabled());
+    EXPECT_FALSE(road::onScreen(*next, "Rectangle1"));
+    EXPECT_EQ(road::shown(*next, "StaticText7"), "");
+    EXPECT_EQ(road::shown(*next, "StaticText9"), "");
+    EXPECT_EQ(next->Canvas1()->Backdrop(), nullptr);
+}
+
+// --- A letter of no row -----------------------------------------------------
+
+// Shows the verdict the panel holds, as text and colour.
+void expectInvalid(const Window& w, const std::shared_ptr<Label>& verdict)
+{
+    EXPECT_EQ(road::shown(w, "StaticText9"), "is INVALID");
+    EXPECT_EQ(NotNil(verdict)->TextColor(), Color{0xFF0000});
+    auto* label = w.widget()->findChild<QLabel*>("StaticText9");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->palette().color(label->foregroundRole()), QColor(255, 0, 0));
+}
+
+// The blank row matches no row of the letter table. Should the test button's
+// Action run with it (the button is disabled then, so only a caller other
+// than the user gets there), the panel shows again as invalid and keeps the
+// flag and the country of the last check.
+TYPED_TEST(CheckWindow, TheBlankRowIsInvalidAndKeepsTheLastFlagAndCountry)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    ASSERT_NO_FATAL_FAILURE(road::check(*w, S::letter, S::number));
+    ASSERT_EQ(road::shown(*w, "StaticText7"), S::country);
+    ASSERT_EQ(road::shown(*w, "StaticText9"), "is Valid");
+    const auto flag = w->Canvas1()->Backdrop();
+    ASSERT_NE(flag, nullptr);
+
+    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, ""));
+    EXPECT_FALSE(this->enabled(*w));
+    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
+
+    auto button = NotNil(w->PushButton1());
+    ASSERT_TRUE(button->Action);
+    button->Action(button);
+
+    EXPECT_TRUE(road::onScreen(*w, "Rectangle1"));
+    EXPECT_EQ(road::shown(*w, "StaticText4"), "");
+    EXPECT_EQ(road::shown(*w, "StaticText5"), S::number);
+    expectInvalid(*w, w->StaticText9());
+    EXPECT_EQ(road::shown(*w, "StaticText7"), S::country);
+    EXPECT_EQ(w->Canvas1()->Backdrop(), flag);
+}
+
+TYPED_TEST(CheckWindow, TheBlankRowInAFreshWindowLeavesFlagAndCountryEmpty)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, S::number));
+    EXPECT_FALSE(this->enabled(*w));
+
+    auto button = NotNil(w->PushButton1());
+    ASSERT_TRUE(button->Action);
+    button->Action(button);
+
+    EXPECT_TRUE(road::onScreen(*w, "Rectangle1"));
+    expectInvalid(*w, w->StaticText9());
+    EXPECT_EQ(road::shown(*w, "StaticText7"), "");
+    EXPECT_EQ(w->Canvas1()->Backdrop(), nullptr);
+}
+
+// --- Enabling and hiding ----------------------------------------------------
 
 TYPED_TEST(CheckWindow, TheButtonWaitsForALetterAndElevenCharacters)
 {

@@ -1,15 +1,12 @@
-// The first-series check window on real widgets: how it is built, its letter
-// table, and the check through the user's road (letter, number, Return,
-// result panel).
+// The first-series check on real widgets: the letter table, and the check
+// through the user's road (letter, number, Return, result panel).
 
 #include "checkwindow_road.h"
 #include "ui_fixture.h"
 
 #include "exceptions.h"
 #include "lettertables.h"
-#include "localize.h"
 #include "pictures.h"
-#include "system.h"
 #include "window1.h"
 
 #include <QComboBox>
@@ -21,7 +18,6 @@
 #include <iterator>
 #include <memory>
 #include <string>
-#include <vector>
 
 using namespace corvanta;
 
@@ -30,135 +26,7 @@ namespace {
 const char* const kPanelControls[] = {"StaticText3", "StaticText6", "StaticText7", "StaticText8",
                                       "StaticText9", "StaticText5", "Canvas1",     "StaticText4"};
 
-class Window1Test : public UiTest {
-protected:
-    void TearDown() override
-    {
-        SystemClass::SetLanguageForTesting(std::nullopt);
-        UiTest::TearDown();
-    }
-};
-
-TEST_F(Window1Test, OpensInItsInitialState)
-{
-    auto w = Window1::implicitInstance();
-    ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->IsOpen());
-    EXPECT_EQ(w->classRecord().name(), "Window1.Window1");
-    EXPECT_EQ(w->widget()->objectName(), "Window1.Window1");
-
-    EXPECT_EQ(w->contentWidget()->size(), QSize(611, 328));
-    EXPECT_EQ(w->widget()->minimumSize(), w->widget()->maximumSize()) << "the window must not be resizable";
-    EXPECT_FALSE(w->Resizeable());
-    EXPECT_FALSE(w->widget()->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(w->widget()->isVisible());
-    EXPECT_EQ(w->Title(), "Corvanta (First Series)");
-    EXPECT_EQ(w->widget()->windowTitle(), "Corvanta (First Series)");
-
-    QComboBox* box = road::combo(*w);
-    ASSERT_NE(box, nullptr);
-    const std::vector<std::string> rows = {"", "H", "L", "M", "N", "P", "S", "T", "U", "V", "X", "Y", "Z"};
-    ASSERT_EQ(box->count(), static_cast<int>(rows.size()));
-    for (int i = 0; i < box->count(); ++i)
-        EXPECT_EQ(box->itemText(i).toStdString(), rows[static_cast<std::size_t>(i)]) << "row " << i;
-    EXPECT_EQ(box->currentIndex(), 0);
-    EXPECT_EQ(w->PopupMenu1()->ListIndex(), 0);
-    EXPECT_EQ(w->PopupMenu1()->Text(), "");
-
-    EXPECT_EQ(w->EditField1()->Mask(), "99999999999");
-    EXPECT_EQ(road::field(*w)->text(), "");
-
-    QPushButton* button = road::button(*w);
-    ASSERT_NE(button, nullptr);
-    EXPECT_FALSE(button->isEnabled());
-    EXPECT_TRUE(button->isDefault());
-    EXPECT_EQ(button->text(), "Test");
-
-    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
-    for (const char* name : kPanelControls) {
-        ASSERT_NE(road::named(*w, name), nullptr) << name;
-        EXPECT_FALSE(road::onScreen(*w, name)) << name << " shows with the panel hidden";
-    }
-
-    EXPECT_EQ(road::shown(*w, "StaticText3"), "The banknote");
-    EXPECT_EQ(road::shown(*w, "StaticText6"), "comes from");
-    EXPECT_EQ(road::shown(*w, "StaticText8"), "and the numbers");
-    EXPECT_EQ(road::shown(*w, "StaticText1"), "Code");
-    EXPECT_EQ(road::shown(*w, "StaticText2"), "Serial Number");
-    for (const char* name : {"StaticText4", "StaticText5", "StaticText7", "StaticText9"})
-        EXPECT_EQ(road::shown(*w, name), "") << name;
-    EXPECT_TRUE(w->StaticText9()->Bold());
-    EXPECT_EQ(w->Canvas1()->Backdrop(), nullptr);
-
-    EXPECT_EQ(w->Backdrop(), _x_eurob::eurob());
-    EXPECT_NE(w->Backdrop(), nullptr) << "eurob.gif ships with the application";
-}
-
-TEST_F(Window1Test, ControlsSitWhereTheWindowPlacesThem)
-{
-    auto w = Window1::implicitInstance();
-    struct Spot {
-        const char* name;
-        int left, top, width, height;
-    };
-    const Spot spots[] = {
-        {"Rectangle1", 297, 126, 282, 131}, {"StaticText3", 308, 140, 92, 20},  {"StaticText4", 418, 140, 17, 20},
-        {"StaticText5", 441, 140, 127, 20}, {"StaticText6", 308, 178, 92, 20},  {"Canvas1", 405, 181, 20, 13},
-        {"StaticText7", 441, 178, 127, 20}, {"StaticText8", 308, 217, 127, 20}, {"StaticText9", 441, 217, 124, 20},
-        {"StaticText1", 328, 14, 63, 20},   {"StaticText2", 395, 14, 127, 20},  {"PopupMenu1", 328, 45, 63, 20},
-        {"EditField1", 395, 45, 127, 22},   {"PushButton1", 495, 94, 80, 20},
-    };
-    for (const Spot& s : spots) {
-        QWidget* widget = road::named(*w, s.name);
-        ASSERT_NE(widget, nullptr) << s.name;
-        const QRect inWindow(widget->mapTo(w->contentWidget(), QPoint(0, 0)), widget->size());
-        EXPECT_EQ(inWindow, QRect(s.left, s.top, s.width, s.height)) << s.name;
-    }
-}
-
-TEST_F(Window1Test, LabelsFollowTheLanguageOfTheirCreation)
-{
-    SystemClass::SetLanguageForTesting("it");
-    auto w = Window1::implicitInstance();
-    ASSERT_NE(Localize::kLaBanc("it"), "The banknote") << "the Italian localization is missing";
-
-    EXPECT_EQ(road::shown(*w, "StaticText3"), Localize::kLaBanc("it"));
-    EXPECT_EQ(road::shown(*w, "StaticText6"), Localize::kProvDa("it"));
-    EXPECT_EQ(road::shown(*w, "StaticText8"), Localize::kELaNum("it"));
-    EXPECT_EQ(road::shown(*w, "StaticText1"), Localize::kLett("it"));
-    EXPECT_EQ(road::shown(*w, "StaticText2"), Localize::kNum("it"));
-    EXPECT_EQ(road::button(*w)->text().toStdString(), Localize::kVerifica("it"));
-    EXPECT_EQ(w->Title(), "Corvanta (" + Localize::kPriSer("it") + ")");
-
-    // The labels stay as built; the verdict and the country are read at each check.
-    SystemClass::SetLanguageForTesting("en");
-    ASSERT_NO_FATAL_FAILURE(road::check(*w, "H", "00000000009"));
-    EXPECT_EQ(road::shown(*w, "StaticText3"), Localize::kLaBanc("it"));
-    EXPECT_EQ(road::shown(*w, "StaticText9"), "is Valid");
-    EXPECT_EQ(road::shown(*w, "StaticText7"), "Slovenia");
-}
-
-TEST_F(Window1Test, OneWindowWhileOpenAFreshOneAfterClose)
-{
-    auto first = Window1::implicitInstance();
-    EXPECT_EQ(Window1::implicitInstance(), first);
-    EXPECT_EQ(Window::WindowCount(), 1);
-
-    ASSERT_NO_FATAL_FAILURE(road::check(*first, "Z", "00000000009"));
-    ASSERT_TRUE(road::onScreen(*first, "Rectangle1"));
-    first->Close();
-    EXPECT_FALSE(first->IsOpen());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-    auto next = Window1::implicitInstance();
-    EXPECT_NE(next, first);
-    EXPECT_EQ(next->Title(), "Corvanta (First Series)");
-    EXPECT_EQ(road::combo(*next)->currentIndex(), 0);
-    EXPECT_EQ(road::field(*next)->text(), "");
-    EXPECT_FALSE(road::button(*next)->isEnabled());
-    EXPECT_FALSE(road::onScreen(*next, "Rectangle1"));
-    EXPECT_EQ(road::shown(*next, "StaticText9"), "");
-}
+using Window1Test = UiTest;
 
 // --- The letter table -------------------------------------------------------
 

@@ -1,12 +1,10 @@
-// The second-series check window on real widgets: how it is built, and the
-// check through the user's road (letter, number, Return, result panel).
+// The second-series check on real widgets, through the user's road (letter,
+// number, Return, result panel).
 
 #include "checkwindow_road.h"
 #include "ui_fixture.h"
 
-#include "localize.h"
 #include "pictures.h"
-#include "system.h"
 #include "window2.h"
 
 #include <QComboBox>
@@ -16,7 +14,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 using namespace corvanta;
 
@@ -25,130 +22,7 @@ namespace {
 const char* const kPanelControls[] = {"StaticText3", "StaticText6", "StaticText7", "StaticText8",
                                       "StaticText9", "StaticText5", "Canvas1",     "StaticText4"};
 
-class Window2Test : public UiTest {
-protected:
-    void TearDown() override
-    {
-        SystemClass::SetLanguageForTesting(std::nullopt);
-        UiTest::TearDown();
-    }
-};
-
-TEST_F(Window2Test, OpensInItsInitialState)
-{
-    auto w = Window2::implicitInstance();
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->classRecord().name(), "Window2.Window2");
-    EXPECT_EQ(w->widget()->objectName(), "Window2.Window2");
-
-    EXPECT_EQ(w->contentWidget()->size(), QSize(445, 248));
-    EXPECT_EQ(w->widget()->minimumSize(), w->widget()->maximumSize()) << "the window must not be resizable";
-    EXPECT_FALSE(w->Resizeable());
-    EXPECT_FALSE(w->widget()->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(w->widget()->isVisible());
-    EXPECT_EQ(w->Title(), "Corvanta (Second Series)");
-    EXPECT_EQ(w->widget()->windowTitle(), "Corvanta (Second Series)");
-
-    QComboBox* box = road::combo(*w);
-    ASSERT_NE(box, nullptr);
-    const std::vector<std::string> rows = {"",  "D", "E", "H", "J", "M", "N", "P", "R",
-                                           "S", "T", "U", "V", "W", "X", "Y", "Z"};
-    ASSERT_EQ(box->count(), static_cast<int>(rows.size()));
-    for (int i = 0; i < box->count(); ++i)
-        EXPECT_EQ(box->itemText(i).toStdString(), rows[static_cast<std::size_t>(i)]) << "row " << i;
-    EXPECT_EQ(box->currentIndex(), 0);
-
-    EXPECT_EQ(w->EditField1()->Mask(), "A9999999999");
-    EXPECT_EQ(road::field(*w)->text(), "");
-
-    QPushButton* button = road::button(*w);
-    ASSERT_NE(button, nullptr);
-    EXPECT_FALSE(button->isEnabled());
-    EXPECT_TRUE(button->isDefault());
-    EXPECT_EQ(button->text(), "Test");
-
-    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
-    for (const char* name : kPanelControls) {
-        ASSERT_NE(road::named(*w, name), nullptr) << name;
-        EXPECT_FALSE(road::onScreen(*w, name)) << name << " shows with the panel hidden";
-    }
-
-    EXPECT_EQ(road::shown(*w, "StaticText3"), "The banknote");
-    EXPECT_EQ(road::shown(*w, "StaticText6"), "printed in");
-    EXPECT_EQ(road::shown(*w, "StaticText8"), "and the numbers");
-    EXPECT_EQ(road::shown(*w, "StaticText1"), "Code");
-    EXPECT_EQ(road::shown(*w, "StaticText2"), "Serial Number");
-    for (const char* name : {"StaticText4", "StaticText5", "StaticText7", "StaticText9"})
-        EXPECT_EQ(road::shown(*w, name), "") << name;
-    EXPECT_EQ(w->Canvas1()->Backdrop(), nullptr);
-
-    EXPECT_EQ(w->Backdrop(), _x_eurob2::eurob2());
-    EXPECT_NE(w->Backdrop(), nullptr) << "eurob2.jpg ships with the application";
-}
-
-TEST_F(Window2Test, ControlsSitWhereTheWindowPlacesThem)
-{
-    auto w = Window2::implicitInstance();
-    struct Spot {
-        const char* name;
-        int left, top, width, height;
-    };
-    const Spot spots[] = {
-        {"Rectangle1", 23, 106, 282, 131},  {"StaticText3", 34, 120, 104, 20}, {"StaticText6", 34, 158, 91, 20},
-        {"StaticText7", 167, 158, 127, 20}, {"StaticText8", 34, 197, 127, 20}, {"StaticText9", 167, 197, 124, 20},
-        {"StaticText5", 167, 120, 127, 20}, {"Canvas1", 138, 161, 20, 13},     {"StaticText4", 144, 120, 17, 20},
-        {"StaticText1", 252, 6, 63, 20},    {"StaticText2", 317, 6, 127, 20},  {"PopupMenu1", 252, 32, 63, 20},
-        {"EditField1", 317, 32, 120, 22},   {"PushButton1", 340, 74, 80, 20},
-    };
-    for (const Spot& s : spots) {
-        QWidget* widget = road::named(*w, s.name);
-        ASSERT_NE(widget, nullptr) << s.name;
-        const QRect inWindow(widget->mapTo(w->contentWidget(), QPoint(0, 0)), widget->size());
-        EXPECT_EQ(inWindow, QRect(s.left, s.top, s.width, s.height)) << s.name;
-    }
-}
-
-TEST_F(Window2Test, LabelsFollowTheLanguageOfTheirCreation)
-{
-    SystemClass::SetLanguageForTesting("it");
-    auto w = Window2::implicitInstance();
-    ASSERT_NE(Localize::kStampIn("it"), "printed in") << "the Italian localization is missing";
-
-    EXPECT_EQ(road::shown(*w, "StaticText3"), Localize::kLaBanc("it"));
-    EXPECT_EQ(road::shown(*w, "StaticText6"), Localize::kStampIn("it"));
-    EXPECT_EQ(road::shown(*w, "StaticText8"), Localize::kELaNum("it"));
-    EXPECT_EQ(road::shown(*w, "StaticText1"), Localize::kLett("it"));
-    EXPECT_EQ(road::shown(*w, "StaticText2"), Localize::kNum("it"));
-    EXPECT_EQ(road::button(*w)->text().toStdString(), Localize::kVerifica("it"));
-    EXPECT_EQ(w->Title(), "Corvanta (" + Localize::kSecSer("it") + ")");
-
-    // Country and verdict are read at the check, in the language of that moment.
-    ASSERT_NO_FATAL_FAILURE(road::check(*w, "X", "A0000000000"));
-    EXPECT_EQ(road::shown(*w, "StaticText7"), Localize::kGer("it"));
-    EXPECT_EQ(road::shown(*w, "StaticText9"), Localize::kValida("it"));
-    SystemClass::SetLanguageForTesting("en");
-    road::pressReturn(*w);
-    EXPECT_EQ(road::shown(*w, "StaticText7"), "Germany");
-    EXPECT_EQ(road::shown(*w, "StaticText9"), "is Valid");
-    EXPECT_EQ(road::shown(*w, "StaticText6"), Localize::kStampIn("it"));
-}
-
-TEST_F(Window2Test, OneWindowWhileOpenAFreshOneAfterClose)
-{
-    auto first = Window2::implicitInstance();
-    EXPECT_EQ(Window2::implicitInstance(), first);
-    ASSERT_NO_FATAL_FAILURE(road::check(*first, "X", "A0000000000"));
-    first->Close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-    auto next = Window2::implicitInstance();
-    EXPECT_NE(next, first);
-    EXPECT_EQ(next->Title(), "Corvanta (Second Series)");
-    EXPECT_EQ(road::combo(*next)->currentIndex(), 0);
-    EXPECT_EQ(road::field(*next)->text(), "");
-    EXPECT_FALSE(road::onScreen(*next, "Rectangle1"));
-    EXPECT_EQ(road::shown(*next, "StaticText7"), "");
-}
+using Window2Test = UiTest;
 
 // --- The check --------------------------------------------------------------
 
