@@ -22,8 +22,9 @@ class RectControl;
 // A top-level window. Program windows derive from it, name their class and
 // override the hooked events. Two-phase creation, as the framework builds
 // windows: make the object, then call Constructor() (ImplicitInstance below
-// does both for a window class). Constructor raises Layout, CreateControls and AddMenuHandlers, shows the
-// window when its Visible property is set, then raises Open and Activate.
+// does both for a window class). Constructor raises Layout, CreateControls
+// and AddMenuHandlers, shows the window when its Visible property is set,
+// then raises Open and Activate.
 // While open the window is in the window list, which keeps it alive; Close
 // takes it out and destroys its widgets and controls.
 class Window : public std::enable_shared_from_this<Window> {
