@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -124,9 +125,13 @@ bool menuIsOpen() { return QApplication::activePopupWidget() != nullptr; }
 // Draws one model menu bar into one QMenuBar and keeps it in step with the
 // model. It lives as a child of its QMenuBar and leaves the registry when the
 // bar is destroyed.
+//
+// Flat, it draws nothing: the host window gets one action for each entry, so
+// the entries' shortcuts work in a window without a menu bar of its own.
+// Deleting a flat renderer takes its actions away.
 class MenuBarRenderer : public QObject {
 public:
-    MenuBarRenderer(std::shared_ptr<MenuBar> model, QMenuBar* bar);
+    MenuBarRenderer(std::shared_ptr<MenuBar> model, QWidget* host, bool flat);
     ~MenuBarRenderer() override;
 
     void itemChanged(const MenuItem* item, bool structure);
@@ -147,9 +152,11 @@ private:
     void requestRebuild(const MenuItem* key);
     void rebuild(const MenuItem* key);
     void refresh(const MenuItem* key);
+    void removeAllActions();
 
     std::shared_ptr<MenuBar> model_;
-    QMenuBar* bar_;
+    QWidget* bar_;
+    bool flat_;
     std::unordered_map<const MenuItem*, Node> nodes_;
     std::set<const MenuItem*> pending_;
     bool showing_ = false;
@@ -169,8 +176,8 @@ void flushAllRenderers()
         QTimer::singleShot(0, r, [r] { r->flushPending(); });
 }
 
-MenuBarRenderer::MenuBarRenderer(std::shared_ptr<MenuBar> model, QMenuBar* bar)
-    : QObject(bar), model_(std::move(model)), bar_(bar)
+MenuBarRenderer::MenuBarRenderer(std::shared_ptr<MenuBar> model, QWidget* host, bool flat)
+    : QObject(host), model_(std::move(model)), bar_(host), flat_(flat)
 {
     renderers().push_back(this);
     nodes_[model_.get()].item = model_;
@@ -181,6 +188,23 @@ MenuBarRenderer::~MenuBarRenderer()
 {
     auto& list = renderers();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    if (flat_)
+        removeAllActions();
+}
+
+// A flat renderer's actions all sit on the host, at every depth.
+void MenuBarRenderer::removeAllActions()
+{
+    for (auto& [key, n] : nodes_) {
+        if (!n.action)
+            continue;
+        bar_->removeAction(n.action);
+        // deleteLater: the action may be the one whose triggered signal is
+        // running right now.
+        n.action->deleteLater();
+    }
+    nodes_.clear();
+    nodes_[model_.get()].item = model_;
 }
 
 MenuBarRenderer::Node* MenuBarRenderer::node(const MenuItem* key)
@@ -201,6 +225,13 @@ void MenuBarRenderer::fill(const std::shared_ptr<MenuItem>& parent, QWidget* con
             continue;
         Node n;
         n.item = child;
+        if (flat_ && drawnAsMenu(*child, topLevel)) {
+            // A menu's entries go straight onto the host.
+            nodes_[child.get()] = std::move(n);
+            nodes_[parent.get()].kids.push_back(child.get());
+            fill(child, container, false);
+            continue;
+        }
         if (drawnAsMenu(*child, topLevel)) {
             auto* menu = new QMenu(container);
             n.menu = menu;
@@ -286,6 +317,11 @@ void MenuBarRenderer::itemChanged(const MenuItem* item, bool structure)
             refresh(item);
         return;
     }
+    if (flat_) {
+        if (item == model_.get() || node(item))
+            requestRebuild(model_.get());
+        return;
+    }
     if (item == model_.get()) {
         requestRebuild(item);
         return;
@@ -331,6 +367,11 @@ void MenuBarRenderer::flushPending()
 
 void MenuBarRenderer::rebuild(const MenuItem* key)
 {
+    if (flat_) {
+        removeAllActions();
+        fill(model_, bar_, true);
+        return;
+    }
     if (key == model_.get()) {
         clearKids(key, bar_);
         fill(model_, bar_, true);
@@ -358,6 +399,23 @@ void notifyRenderers(const MenuItem* item, bool structure)
 {
     for (MenuBarRenderer* r : std::vector<MenuBarRenderer*>(renderers()))
         r->itemChanged(item, structure);
+}
+
+// Whether a visible entry below `menu` has the key as its shortcut.
+bool answers(const MenuItem& menu, const QKeySequence& keys)
+{
+    for (std::int64_t i = 0; i < menu.Count(); ++i) {
+        const auto child = menu.Item(i);
+        if (!child)
+            continue;
+        if (child->Count() > 0) {
+            if (answers(*child, keys))
+                return true;
+        } else if (child->Visible() && !child->IsSeparator() && keySequence(child->KeyboardShortcut()) == keys) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Fills a pop-up menu from the item's children, remembering which action
@@ -538,6 +596,8 @@ std::shared_ptr<MenuItem> MenuItem::PopUp()
 {
     RequireUIThread();
     const std::shared_ptr<MenuItem> self = shared_from_this();
+    // The entries follow the enabling rule of the menu bar's.
+    AutoEnableItems(*this);
     std::shared_ptr<MenuItem> chosen;
     if (const PopUpChooser& chooser = popUpChooser()) {
         chosen = chooser(self);
@@ -591,8 +651,25 @@ QMenuBar* CreateMenuBarWidget(const std::shared_ptr<MenuBar>& bar, QWidget* wind
     RequireUIThread();
     auto* widget = new QMenuBar(window);
     if (bar)
-        new MenuBarRenderer(bar, widget);
+        new MenuBarRenderer(bar, widget, false);
     return widget;
+}
+
+QObject* AttachMenuShortcuts(const std::shared_ptr<MenuBar>& bar, QWidget* window)
+{
+    RequireUIThread();
+    if (!bar || !window)
+        return nullptr;
+    return new MenuBarRenderer(bar, window, true);
+}
+
+bool MenuAnswersKey(const std::shared_ptr<Window>& window, const QKeyEvent& key)
+{
+    if (key.key() == 0 || key.key() == Qt::Key_unknown)
+        return false;
+    const std::shared_ptr<MenuBar> bar = MenuBarInEffect(window);
+    const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
+    return bar && answers(*bar, pressed);
 }
 
 } // namespace corvanta
