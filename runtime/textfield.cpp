@@ -274,8 +274,8 @@ struct TextField::Impl {
         e->setPlaceholderText(toQString(cueText));
         setPaletteColor(e, QPalette::Base, backColor);
         setPaletteColor(e, QPalette::Text, textColor);
-        e->setFont(style.toQFont());
         e->setAttribute(Qt::WA_MacShowFocusRect, useFocusRing);
+        ApplyTextStyle(e, style);
     }
 };
 
@@ -411,8 +411,7 @@ void TextField::applyProperty(const std::string& name, const PropertyValue& v)
 {
     auto* e = static_cast<QLineEdit*>(widget());
     if (d->style.apply(name, v)) {
-        if (e)
-            e->setFont(d->style.toQFont());
+        ApplyTextStyle(e, d->style);
     } else if (name == "Text") {
         SetText(v.text());
     } else if (name == "Mask") {
@@ -435,8 +434,10 @@ void TextField::applyProperty(const std::string& name, const PropertyValue& v)
             e->setEchoMode(d->password ? QLineEdit::Password : QLineEdit::Normal);
     } else if (name == "Border") {
         d->border = v.boolean();
-        if (e)
+        if (e) {
             e->setFrame(d->border);
+            RefitText(e);
+        }
     } else if (name == "CueText") {
         d->cueText = v.text();
         if (e)
