@@ -2,8 +2,9 @@
 // pop-up row of the three windows, in English and Italian, measured with the
 // font each widget really has, against the place it draws its text in.
 
+#include "app_fixture.h"
+#include "bare_window.h"
 #include "checkwindow_road.h"
-#include "ui_fixture.h"
 
 #include "app.h"
 #include "application.h"
@@ -116,27 +117,24 @@ struct FitCase {
 
 void PrintTo(const FitCase& c, std::ostream* os) { *os << c.name; }
 
-class TextFits : public UiTest, public ::testing::WithParamInterface<FitCase> {
+class TextFits : public AppUiTest, public ::testing::WithParamInterface<FitCase> {
 protected:
+    std::string language() const override { return GetParam().language; }
+
     void SetUp() override
     {
-        SystemClass::SetLanguageForTesting(std::string(GetParam().language));
-        ASSERT_EQ(Localize::Language(), GetParam().language == std::string("it") ? "it" : "en");
         desktop = QApplication::font();
         QFont font = desktop;
         font.setPointSizeF(GetParam().points);
         QApplication::setFont(font);
-        app = std::make_shared<App>();
-        app->Constructor();
-        RegisterAppObject(app);
+        AppUiTest::SetUp();
+        ASSERT_EQ(Localize::Language(), language() == "it" ? "it" : "en");
     }
 
     void TearDown() override
     {
-        RegisterAppObject(nullptr);
-        UiTest::TearDown();
+        AppUiTest::TearDown();
         QApplication::setFont(desktop);
-        SystemClass::SetLanguageForTesting(std::nullopt);
     }
 
     // Tests every letter of the window's pop-up with a number that passes
@@ -166,18 +164,11 @@ protected:
     }
 
     QFont desktop;
-    std::shared_ptr<App> app;
 };
 
-TEST_P(TextFits, TheFirstSeriesWindowShowsEveryTextWhole)
-{
-    checkEveryLetter(Window1::implicitInstance(), true);
-}
+TEST_P(TextFits, TheFirstSeriesWindowShowsEveryTextWhole) { checkEveryLetter(Window1::implicitInstance(), true); }
 
-TEST_P(TextFits, TheSecondSeriesWindowShowsEveryTextWhole)
-{
-    checkEveryLetter(Window2::implicitInstance(), false);
-}
+TEST_P(TextFits, TheSecondSeriesWindowShowsEveryTextWhole) { checkEveryLetter(Window2::implicitInstance(), false); }
 
 TEST_P(TextFits, TheAboutWindowShowsEveryTextWhole)
 {
@@ -222,21 +213,12 @@ INSTANTIATE_TEST_SUITE_P(DesktopFonts, TextFits,
 
 // --- The fit on a window of its own ------------------------------------------
 
-class FitWindow : public Window {
-public:
-    const ClassRecord& classRecord() const override
-    {
-        static const ClassRecord record("TextFitTest.FitWindow");
-        return record;
-    }
-};
-
 class LabelFit : public UiTest {
 protected:
     void SetUp() override
     {
         desktop = QApplication::font();
-        window = std::make_shared<FitWindow>();
+        window = std::make_shared<BareWindow>();
         window->Constructor();
         label = window->New<Label>();
         label->Constructor();
@@ -253,7 +235,7 @@ protected:
     static int desktopPixels() { return QFontInfo(QApplication::font()).pixelSize(); }
 
     QFont desktop;
-    std::shared_ptr<FitWindow> window;
+    std::shared_ptr<BareWindow> window;
     std::shared_ptr<Label> label;
 };
 
