@@ -126,9 +126,9 @@ bool menuIsOpen() { return QApplication::activePopupWidget() != nullptr; }
 // model. It lives as a child of its QMenuBar and leaves the registry when the
 // bar is destroyed.
 //
-// Flat, it draws nothing: the host window gets one action for each entry, so
-// the entries' shortcuts work in a window without a menu bar of its own.
-// Deleting a flat renderer takes its actions away.
+// Flat, it draws nothing: it lives on a window, which gets one action for
+// each entry, so the entries' shortcuts work in a window without a menu bar
+// of its own. Deleting a flat renderer takes its actions away.
 class MenuBarRenderer : public QObject {
 public:
     MenuBarRenderer(std::shared_ptr<MenuBar> model, QWidget* host, bool flat);
@@ -155,7 +155,7 @@ private:
     void removeAllActions();
 
     std::shared_ptr<MenuBar> model_;
-    QWidget* bar_;
+    QWidget* host_; // the QMenuBar, or the window of a flat renderer
     bool flat_;
     std::unordered_map<const MenuItem*, Node> nodes_;
     std::set<const MenuItem*> pending_;
@@ -177,11 +177,11 @@ void flushAllRenderers()
 }
 
 MenuBarRenderer::MenuBarRenderer(std::shared_ptr<MenuBar> model, QWidget* host, bool flat)
-    : QObject(host), model_(std::move(model)), bar_(host), flat_(flat)
+    : QObject(host), model_(std::move(model)), host_(host), flat_(flat)
 {
     renderers().push_back(this);
     nodes_[model_.get()].item = model_;
-    fill(model_, bar_, true);
+    fill(model_, host_, true);
 }
 
 MenuBarRenderer::~MenuBarRenderer()
@@ -198,7 +198,7 @@ void MenuBarRenderer::removeAllActions()
     for (auto& [key, n] : nodes_) {
         if (!n.action)
             continue;
-        bar_->removeAction(n.action);
+        host_->removeAction(n.action);
         // deleteLater: the action may be the one whose triggered signal is
         // running right now.
         n.action->deleteLater();
@@ -369,12 +369,12 @@ void MenuBarRenderer::rebuild(const MenuItem* key)
 {
     if (flat_) {
         removeAllActions();
-        fill(model_, bar_, true);
+        fill(model_, host_, true);
         return;
     }
     if (key == model_.get()) {
-        clearKids(key, bar_);
-        fill(model_, bar_, true);
+        clearKids(key, host_);
+        fill(model_, host_, true);
         return;
     }
     Node* n = node(key);

@@ -38,7 +38,7 @@ using namespace corvanta;
 namespace {
 
 const char* const kEditItems[] = {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"};
-const char* const kOtherItems[] = {"FileClose", "FileQuit", "FinestraPrimaSerie", "FinestraSecondaSerie",
+const char* const kOtherItems[] = {"FileClose",           "FileQuit", "FinestraPrimaSerie", "FinestraSecondaSerie",
                                    "HelpCorvantaLeggimi", "FileInfo"};
 
 std::shared_ptr<MenuItem> barItem(const std::string& name)
@@ -229,7 +229,6 @@ TEST_P(EditItemsEnabled, FollowWhatTheCommandCanDo)
         EXPECT_TRUE(barItem("FinestraPrimaSerie")->Checked());
         EXPECT_FALSE(barItem("FinestraSecondaSerie")->Checked());
     }
-
 }
 
 INSTANTIATE_TEST_SUITE_P(Situations, EditItemsEnabled, ::testing::ValuesIn(kEnableCases),
@@ -365,7 +364,8 @@ INSTANTIATE_TEST_SUITE_P(
                                          return copy->Lookup("EditClear");
                                      });
                                  }},
-                      ClearRoute{"TheField", [](const std::shared_ptr<Window1>& w) { NotNil(w->EditField1())->Clear(); }}),
+                      ClearRoute{"TheField",
+                                 [](const std::shared_ptr<Window1>& w) { NotNil(w->EditField1())->Clear(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- A contextual menu of the field's own ---------------------------------------
