@@ -4,6 +4,7 @@
 #include "handlers.h"
 #include "private/menucommands.h"
 #include "private/qtconversions.h"
+#include "window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -667,6 +668,13 @@ bool MenuAnswersKey(const std::shared_ptr<Window>& window, const QKeyEvent& key)
 {
     if (key.key() == 0 || key.key() == Qt::Key_unknown)
         return false;
+    // A bar of the window's own that is not shown answers nothing: Qt fires
+    // no shortcut of it.
+    if (window && window->MenuBar() && window->widget()) {
+        const auto* drawn = window->widget()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!drawn || drawn->isHidden())
+            return false;
+    }
     const std::shared_ptr<MenuBar> bar = MenuBarInEffect(window);
     const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
     return bar && answers(*bar, pressed);

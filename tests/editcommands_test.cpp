@@ -368,6 +368,59 @@ INSTANTIATE_TEST_SUITE_P(
                                  [](const std::shared_ptr<Window1>& w) { NotNil(w->EditField1())->Clear(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// --- Wherever the field is ----------------------------------------------------
+
+struct FieldPlace {
+    const char* name;
+    std::function<void(BareWindow& window)> arrange;
+};
+
+void PrintTo(const FieldPlace& p, std::ostream* os) { *os << p.name; }
+
+class FieldKeys : public AppUiTest, public ::testing::WithParamInterface<FieldPlace> {};
+
+// Through a menu that answers the keys or by the field itself, the standard
+// Edit keys work in a text field of any window.
+TEST_P(FieldKeys, SelectAllCopyAndPaste)
+{
+    auto window = std::make_shared<BareWindow>();
+    window->Constructor();
+    GetParam().arrange(*window);
+    auto control = window->New<TextField>();
+    control->Constructor();
+    window->AddControl(control, "Field");
+    control->SetProperties(PropertyList({{"Width", 120}, {"Height", 22}}));
+    auto* edit = qobject_cast<QLineEdit*>(control->widget());
+    ASSERT_NE(edit, nullptr);
+    window->widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+    edit->setFocus();
+    QApplication::clipboard()->clear();
+    QTest::keyClicks(edit, "12345");
+
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(edit->selectedText(), "12345");
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "12345");
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "1234512345");
+    QApplication::clipboard()->clear();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, FieldKeys,
+    ::testing::Values(FieldPlace{"WithoutAnyMenuBar", [](BareWindow&) { RegisterAppObject(nullptr); }},
+                      FieldPlace{"UnderTheApplicationsBar", [](BareWindow&) {}},
+                      FieldPlace{"UnderABarOfItsOwn",
+                                 [](BareWindow& w) { w.SetMenuBar(MenuBar1::implicitInstance()); }},
+                      FieldPlace{"UnderABarOfItsOwnThatIsHidden",
+                                 [](BareWindow& w) {
+                                     w.SetMenuBar(MenuBar1::implicitInstance());
+                                     w.SetProperties(PropertyList({{"MenuBarVisible", false}}));
+                                 }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // --- A contextual menu of the field's own ---------------------------------------
 
 // The field's ConstructContextualMenu offers Paste and asks for the menu: the
