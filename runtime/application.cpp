@@ -4,6 +4,7 @@
 #include "handlers.h"
 #include "menu.h"
 #include "picture.h"
+#include "private/menucommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -45,7 +46,11 @@ Application::~Application() = default;
 
 std::shared_ptr<MenuBar> Application::MenuBar() const { return d->menuBar; }
 
-void Application::SetMenuBar(const std::shared_ptr<corvanta::MenuBar>& bar) { d->menuBar = bar; }
+void Application::SetMenuBar(const std::shared_ptr<corvanta::MenuBar>& bar)
+{
+    d->menuBar = bar;
+    WindowsFollowApplicationMenuBar();
+}
 
 bool Application::AutoQuit() const { return d->autoQuit; }
 
@@ -91,7 +96,11 @@ std::shared_ptr<Application>& registeredApp()
 }
 } // namespace
 
-void RegisterAppObject(const std::shared_ptr<Application>& app) { registeredApp() = app; }
+void RegisterAppObject(const std::shared_ptr<Application>& app)
+{
+    registeredApp() = app;
+    WindowsFollowApplicationMenuBar();
+}
 
 std::shared_ptr<Application> GetAppObject() { return registeredApp(); }
 

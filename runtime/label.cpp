@@ -30,9 +30,9 @@ struct Label::Impl {
     {
         l->setText(toQString(text));
         setPaletteColor(l, QPalette::WindowText, textColor);
-        l->setFont(style.toQFont());
         applyAlignment(l);
         l->setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+        ApplyTextStyle(l, style);
     }
 };
 
@@ -49,8 +49,10 @@ void Label::SetText(const std::string& text)
 {
     RequireUIThread();
     d->text = text;
-    if (auto* l = static_cast<QLabel*>(widget()))
+    if (auto* l = static_cast<QLabel*>(widget())) {
         l->setText(toQString(text));
+        RefitText(l);
+    }
 }
 
 Color Label::TextColor() const
@@ -77,8 +79,7 @@ void Label::SetBold(bool bold)
 {
     RequireUIThread();
     d->style.bold = bold;
-    if (auto* l = widget())
-        l->setFont(d->style.toQFont());
+    ApplyTextStyle(widget(), d->style);
 }
 
 std::int64_t Label::TextAlign() const
@@ -122,8 +123,7 @@ void Label::applyProperty(const std::string& name, const PropertyValue& v)
 {
     auto* l = static_cast<QLabel*>(widget());
     if (d->style.apply(name, v)) {
-        if (l)
-            l->setFont(d->style.toQFont());
+        ApplyTextStyle(l, d->style);
     } else if (name == "Text") {
         SetText(v.text());
     } else if (name == "TextColor") {
@@ -132,8 +132,10 @@ void Label::applyProperty(const std::string& name, const PropertyValue& v)
         SetTextAlign(v.integer());
     } else if (name == "Multiline") {
         d->multiline = v.boolean();
-        if (l)
+        if (l) {
             d->applyAlignment(l);
+            RefitText(l);
+        }
     } else if (name == "Selectable") {
         d->selectable = v.boolean();
         if (l)

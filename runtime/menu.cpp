@@ -4,10 +4,12 @@
 #include "handlers.h"
 #include "private/menucommands.h"
 #include "private/qtconversions.h"
+#include "window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -124,9 +126,13 @@ bool menuIsOpen() { return QApplication::activePopupWidget() != nullptr; }
 // Draws one model menu bar into one QMenuBar and keeps it in step with the
 // model. It lives as a child of its QMenuBar and leaves the registry when the
 // bar is destroyed.
+//
+// Flat, it draws nothing: it lives on a window, which gets one action for
+// each entry, so the entries' shortcuts work in a window without a menu bar
+// of its own. Deleting a flat renderer takes its actions away.
 class MenuBarRenderer : public QObject {
 public:
-    MenuBarRenderer(std::shared_ptr<MenuBar> model, QMenuBar* bar);
+    MenuBarRenderer(std::shared_ptr<MenuBar> model, QWidget* host, bool flat);
     ~MenuBarRenderer() override;
 
     void itemChanged(const MenuItem* item, bool structure);
@@ -147,9 +153,11 @@ private:
     void requestRebuild(const MenuItem* key);
     void rebuild(const MenuItem* key);
     void refresh(const MenuItem* key);
+    void removeAllActions();
 
     std::shared_ptr<MenuBar> model_;
-    QMenuBar* bar_;
+    QWidget* host_; // the QMenuBar, or the window of a flat renderer
+    bool flat_;
     std::unordered_map<const MenuItem*, Node> nodes_;
     std::set<const MenuItem*> pending_;
     bool showing_ = false;
@@ -169,18 +177,35 @@ void flushAllRenderers()
         QTimer::singleShot(0, r, [r] { r->flushPending(); });
 }
 
-MenuBarRenderer::MenuBarRenderer(std::shared_ptr<MenuBar> model, QMenuBar* bar)
-    : QObject(bar), model_(std::move(model)), bar_(bar)
+MenuBarRenderer::MenuBarRenderer(std::shared_ptr<MenuBar> model, QWidget* host, bool flat)
+    : QObject(host), model_(std::move(model)), host_(host), flat_(flat)
 {
     renderers().push_back(this);
     nodes_[model_.get()].item = model_;
-    fill(model_, bar_, true);
+    fill(model_, host_, true);
 }
 
 MenuBarRenderer::~MenuBarRenderer()
 {
     auto& list = renderers();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    if (flat_)
+        removeAllActions();
+}
+
+// A flat renderer's actions all sit on the host, at every depth.
+void MenuBarRenderer::removeAllActions()
+{
+    for (auto& [key, n] : nodes_) {
+        if (!n.action)
+            continue;
+        host_->removeAction(n.action);
+        // deleteLater: the action may be the one whose triggered signal is
+        // running right now.
+        n.action->deleteLater();
+    }
+    nodes_.clear();
+    nodes_[model_.get()].item = model_;
 }
 
 MenuBarRenderer::Node* MenuBarRenderer::node(const MenuItem* key)
@@ -201,6 +226,13 @@ void MenuBarRenderer::fill(const std::shared_ptr<MenuItem>& parent, QWidget* con
             continue;
         Node n;
         n.item = child;
+        if (flat_ && drawnAsMenu(*child, topLevel)) {
+            // A menu's entries go straight onto the host.
+            nodes_[child.get()] = std::move(n);
+            nodes_[parent.get()].kids.push_back(child.get());
+            fill(child, container, false);
+            continue;
+        }
         if (drawnAsMenu(*child, topLevel)) {
             auto* menu = new QMenu(container);
             n.menu = menu;
@@ -286,6 +318,11 @@ void MenuBarRenderer::itemChanged(const MenuItem* item, bool structure)
             refresh(item);
         return;
     }
+    if (flat_) {
+        if (item == model_.get() || node(item))
+            requestRebuild(model_.get());
+        return;
+    }
     if (item == model_.get()) {
         requestRebuild(item);
         return;
@@ -331,9 +368,14 @@ void MenuBarRenderer::flushPending()
 
 void MenuBarRenderer::rebuild(const MenuItem* key)
 {
+    if (flat_) {
+        removeAllActions();
+        fill(model_, host_, true);
+        return;
+    }
     if (key == model_.get()) {
-        clearKids(key, bar_);
-        fill(model_, bar_, true);
+        clearKids(key, host_);
+        fill(model_, host_, true);
         return;
     }
     Node* n = node(key);
@@ -358,6 +400,23 @@ void notifyRenderers(const MenuItem* item, bool structure)
 {
     for (MenuBarRenderer* r : std::vector<MenuBarRenderer*>(renderers()))
         r->itemChanged(item, structure);
+}
+
+// Whether a visible entry below `menu` has the key as its shortcut.
+bool answers(const MenuItem& menu, const QKeySequence& keys)
+{
+    for (std::int64_t i = 0; i < menu.Count(); ++i) {
+        const auto child = menu.Item(i);
+        if (!child)
+            continue;
+        if (child->Count() > 0) {
+            if (answers(*child, keys))
+                return true;
+        } else if (child->Visible() && !child->IsSeparator() && keySequence(child->KeyboardShortcut()) == keys) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Fills a pop-up menu from the item's children, remembering which action
@@ -538,6 +597,8 @@ std::shared_ptr<MenuItem> MenuItem::PopUp()
 {
     RequireUIThread();
     const std::shared_ptr<MenuItem> self = shared_from_this();
+    // The entries follow the enabling rule of the menu bar's.
+    AutoEnableItems(*this);
     std::shared_ptr<MenuItem> chosen;
     if (const PopUpChooser& chooser = popUpChooser()) {
         chosen = chooser(self);
@@ -591,8 +652,32 @@ QMenuBar* CreateMenuBarWidget(const std::shared_ptr<MenuBar>& bar, QWidget* wind
     RequireUIThread();
     auto* widget = new QMenuBar(window);
     if (bar)
-        new MenuBarRenderer(bar, widget);
+        new MenuBarRenderer(bar, widget, false);
     return widget;
+}
+
+QObject* AttachMenuShortcuts(const std::shared_ptr<MenuBar>& bar, QWidget* window)
+{
+    RequireUIThread();
+    if (!bar || !window)
+        return nullptr;
+    return new MenuBarRenderer(bar, window, true);
+}
+
+bool MenuAnswersKey(const std::shared_ptr<Window>& window, const QKeyEvent& key)
+{
+    if (key.key() == 0 || key.key() == Qt::Key_unknown)
+        return false;
+    // A bar of the window's own that is not shown answers nothing: Qt fires
+    // no shortcut of it.
+    if (window && window->MenuBar() && window->widget()) {
+        const auto* drawn = window->widget()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!drawn || drawn->isHidden())
+            return false;
+    }
+    const std::shared_ptr<MenuBar> bar = MenuBarInEffect(window);
+    const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
+    return bar && answers(*bar, pressed);
 }
 
 } // namespace corvanta

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QMenuBar;
+class QObject;
 class QWidget;
 
 namespace corvanta {
@@ -103,18 +104,31 @@ protected:
     std::shared_ptr<MenuItem> newOfSameClass() const override;
 };
 
-// Carries out the choice of an item: raises EnableMenuItems on the front
-// window, then runs the front window's handler of the item's name, else the
-// application's; when none handles it (returns True), the framework's own
-// behaviour: a QuitMenuItem quits, the Edit items act on the focused text
-// field. Every handler runs inside the exception helper.
+// Carries out the choice of an item: runs the enabling pass (below), and a
+// disabled item does nothing; then the front window's handler of the item's
+// name, else the application's; when none handles it (returns True), the
+// framework's own behaviour: a QuitMenuItem quits, the Edit items act on the
+// focused text field through its own methods. Every handler runs inside the
+// exception helper.
 void ChooseMenuItem(const std::shared_ptr<MenuItem>& item);
 
-// Raises the front window's EnableMenuItems event, inside the exception helper.
+// The enabling pass, run before a menu opens and before a shortcut or a
+// choice is carried out. First the framework's AutoEnable: each Edit item
+// with AutoEnable True is enabled only when it can act on the focused text
+// field (Undo when the field can undo; Cut, Copy and Clear when text is
+// selected; Paste when the clipboard holds text; Select all when the field
+// holds text), and disabled when no text field has the focus; the other items
+// are left as the program set them. Then the front window's EnableMenuItems
+// event, inside the exception helper, so the program has the last word.
 void RaiseEnableMenuItems();
 
 // Builds a Qt menu bar for `window` that follows the model from then on.
 // The window owns the returned widget.
 QMenuBar* CreateMenuBarWidget(const std::shared_ptr<MenuBar>& bar, QWidget* window);
+
+// Gives `window` the shortcuts of the bar's entries without drawing the bar,
+// kept in step with the model; a choice goes through ChooseMenuItem. The
+// window owns the returned object; deleting it takes the shortcuts away.
+QObject* AttachMenuShortcuts(const std::shared_ptr<MenuBar>& bar, QWidget* window);
 
 } // namespace corvanta

@@ -6,13 +6,13 @@
 #include "application.h"
 #include "exceptions.h"
 #include "handlers.h"
+#include "controls.h"
+#include "private/editcommands.h"
 #include "private/menucommands.h"
 #include "runtime.h"
 #include "window.h"
 
-#include <QApplication>
-#include <QLineEdit>
-
+#include <cstdint>
 #include <functional>
 
 namespace corvanta {
@@ -31,34 +31,65 @@ bool runHandler(const std::function<bool()>& handler)
 
 void editFocusedField(const std::string& name)
 {
-    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (!edit)
+    const auto command = EditCommandNamed(name);
+    if (!command)
         return;
-    const bool writable = !edit->isReadOnly();
-    if (name == "EditUndo") {
-        if (writable)
-            edit->undo();
-    } else if (name == "EditCut") {
-        if (writable)
-            edit->cut();
-        else
-            edit->copy();
-    } else if (name == "EditCopy") {
-        edit->copy();
-    } else if (name == "EditPaste") {
-        if (writable)
-            edit->paste();
-    } else if (name == "EditClear") {
-        if (writable)
-            edit->del();
-    } else if (name == "EditSelectAll") {
-        edit->selectAll();
+    if (const std::shared_ptr<TextField> field = FocusedTextField())
+        Perform(*field, *command);
+}
+
+void AutoEnableItems(MenuItem& menu)
+{
+    const std::shared_ptr<TextField> field = FocusedTextField();
+    for (std::int64_t i = 0; i < menu.Count(); ++i) {
+        const std::shared_ptr<MenuItem> item = menu.Item(i);
+        if (!item)
+            continue;
+        AutoEnableItems(*item);
+        if (!item->AutoEnable())
+            continue;
+        if (const auto command = EditCommandNamed(item->Name()))
+            item->SetEnabled(field && CanPerform(*field, *command));
     }
 }
 
+std::shared_ptr<MenuBar> MenuBarInEffect(const std::shared_ptr<Window>& window)
+{
+    if (window && window->MenuBar())
+        return window->MenuBar();
+    const std::shared_ptr<Application> app = GetAppObject();
+    return app ? app->MenuBar() : nullptr;
+}
+
+namespace {
+
+// The bars the user may reach now: the front window's and the application's.
+void autoEnableMenuBars()
+{
+    const std::shared_ptr<MenuBar> front = MenuBarInEffect(Window::At(0));
+    const std::shared_ptr<Application> app = GetAppObject();
+    const std::shared_ptr<MenuBar> appBar = app ? app->MenuBar() : nullptr;
+    if (front)
+        AutoEnableItems(*front);
+    if (appBar && appBar != front)
+        AutoEnableItems(*appBar);
+}
+
+} // namespace
+
+void PrepareShortcut(const std::shared_ptr<Window>& window, const QKeyEvent& key)
+{
+    // Only for a key some item answers: the pass asks the clipboard, which
+    // may mean a round trip to another program.
+    if (MenuAnswersKey(window, key))
+        CallWithExceptionHandling([] { autoEnableMenuBars(); });
+}
+
+// The framework's pass first, so the program's event has the last word.
 void RaiseEnableMenuItems()
 {
     RequireUIThread();
+    CallWithExceptionHandling([] { autoEnableMenuBars(); });
     const std::shared_ptr<Window> front = Window::At(0);
     if (!front)
         return;

@@ -99,6 +99,7 @@ void PopupMenu::SetInitialValue(const std::string& rows)
         const QSignalBlocker blocker(c);
         d->fill(c);
     }
+    RefitText(c);
     // One Change for the whole rebuild, and only when the selection moved.
     if (c->currentIndex() != before)
         Q_EMIT c->currentIndexChanged(c->currentIndex());
@@ -107,8 +108,8 @@ void PopupMenu::SetInitialValue(const std::string& rows)
 QWidget* PopupMenu::createWidget(QWidget* parent)
 {
     auto* c = new QComboBox(parent);
-    c->setFont(d->style.toQFont());
     d->fill(c);
+    ApplyTextStyle(c, d->style);
     std::weak_ptr<PopupMenu> weak = std::static_pointer_cast<PopupMenu>(shared_from_this());
     QObject::connect(c, &QComboBox::currentIndexChanged, c, [weak](int index) {
         auto self = weak.lock();
@@ -141,8 +142,7 @@ std::optional<PropertyType> PopupMenu::propertyType(const std::string& name) con
 void PopupMenu::applyProperty(const std::string& name, const PropertyValue& v)
 {
     if (d->style.apply(name, v)) {
-        if (auto* c = widget())
-            c->setFont(d->style.toQFont());
+        ApplyTextStyle(widget(), d->style);
     } else if (name == "ListIndex") {
         SetListIndex(v.integer());
     } else if (name == "InitialValue") {

@@ -34,8 +34,10 @@ void PushButton::SetCaption(const std::string& caption)
 {
     RequireUIThread();
     d->caption = caption;
-    if (auto* b = static_cast<QPushButton*>(widget()))
+    if (auto* b = static_cast<QPushButton*>(widget())) {
         b->setText(Impl::shown(caption));
+        RefitText(b);
+    }
 }
 
 bool PushButton::Default() const
@@ -70,7 +72,7 @@ QWidget* PushButton::createWidget(QWidget* parent)
     b->setAutoDefault(false);
     b->setDefault(d->isDefault);
     b->setText(Impl::shown(d->caption));
-    b->setFont(d->style.toQFont());
+    ApplyTextStyle(b, d->style);
     std::weak_ptr<PushButton> weak = std::static_pointer_cast<PushButton>(shared_from_this());
     QObject::connect(b, &QPushButton::clicked, b, [weak] {
         if (auto self = weak.lock())
@@ -100,8 +102,7 @@ std::optional<PropertyType> PushButton::propertyType(const std::string& name) co
 void PushButton::applyProperty(const std::string& name, const PropertyValue& v)
 {
     if (d->style.apply(name, v)) {
-        if (auto* b = widget())
-            b->setFont(d->style.toQFont());
+        ApplyTextStyle(widget(), d->style);
     } else if (name == "Caption") {
         SetCaption(v.text());
     } else if (name == "Default") {

@@ -4,6 +4,7 @@
 #include "handlers.h"
 #include "private/propertytypes.h"
 #include "private/qtconversions.h"
+#include "private/textstyle.h"
 #include "window.h"
 
 #include <QCoreApplication>
@@ -60,6 +61,8 @@ struct RectControl::Impl {
             offset = parent->mapTo(area, QPoint(0, 0));
         widget->setGeometry(toCoordinate(left - offset.x()), toCoordinate(top - offset.y()), toPixels(width),
                             toPixels(height));
+        // A hidden widget hears of its new size only when it shows.
+        RefitText(widget);
     }
 
     // Moves the widget into the control named by InitialParent (or back onto

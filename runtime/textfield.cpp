@@ -2,11 +2,16 @@
 
 #include "handlers.h"
 #include "menu.h"
+#include "private/editcommands.h"
+#include "private/menucommands.h"
 #include "private/propertytypes.h"
 #include "private/qtconversions.h"
 #include "private/textstyle.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
@@ -102,15 +107,62 @@ private:
     QString mask_;
 };
 
+// The field's own keys for the Edit commands (Ctrl+C, Ctrl+Insert ...).
+std::optional<EditCommand> standardEditKey(const QKeyEvent& e)
+{
+    if (e.matches(QKeySequence::Undo))
+        return EditCommand::Undo;
+    if (e.matches(QKeySequence::Cut))
+        return EditCommand::Cut;
+    if (e.matches(QKeySequence::Copy))
+        return EditCommand::Copy;
+    if (e.matches(QKeySequence::Paste))
+        return EditCommand::Paste;
+    if (e.matches(QKeySequence::SelectAll))
+        return EditCommand::SelectAll;
+    return std::nullopt;
+}
+
 // The line edit of a TextField: routes mouse-downs and the context menu to
 // the control's events. Qt's own context menu is never shown; the program
 // offers the Edit menu itself.
+//
+// A key that a menu item of the window answers is left to the menu: the
+// item's command then runs once, through the menu's dispatch and its enabling
+// rule, and a disabled item's key does nothing here either. The standard Edit
+// keys that no item answers act through the TextField's own methods.
 class FieldWidget : public QLineEdit {
 public:
     explicit FieldWidget(QWidget* parent) : QLineEdit(parent) {}
     std::weak_ptr<TextField> owner;
 
 protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::ShortcutOverride && menuAnswers(*static_cast<QKeyEvent*>(e))) {
+            // Not overridden: the shortcut goes to the menu item.
+            e->ignore();
+            return true;
+        }
+        return QLineEdit::event(e);
+    }
+
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (menuAnswers(*e)) {
+            // The item's shortcut did not fire, so the item is disabled.
+            e->accept();
+            return;
+        }
+        if (const auto command = standardEditKey(*e)) {
+            if (auto field = owner.lock())
+                Perform(*field, *command);
+            e->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(e);
+    }
+
     void mousePressEvent(QMouseEvent* e) override
     {
         suppressContextMenu_ = false;
@@ -158,6 +210,12 @@ protected:
     }
 
 private:
+    bool menuAnswers(const QKeyEvent& e) const
+    {
+        auto field = owner.lock();
+        return field && MenuAnswersKey(field->OwnerWindow(), e);
+    }
+
     bool suppressContextMenu_ = false;
 };
 
@@ -216,8 +274,8 @@ struct TextField::Impl {
         e->setPlaceholderText(toQString(cueText));
         setPaletteColor(e, QPalette::Base, backColor);
         setPaletteColor(e, QPalette::Text, textColor);
-        e->setFont(style.toQFont());
         e->setAttribute(Qt::WA_MacShowFocusRect, useFocusRing);
+        ApplyTextStyle(e, style);
     }
 };
 
@@ -256,17 +314,24 @@ void TextField::SetMask(const std::string& mask)
         d->applyMask(e);
 }
 
+// The Edit commands carry the rules for read-only fields: Cut copies, and
+// Undo, Paste and Clear change nothing.
 void TextField::Undo()
 {
     RequireUIThread();
-    if (auto* e = static_cast<QLineEdit*>(widget()))
+    if (auto* e = static_cast<QLineEdit*>(widget()); e && !e->isReadOnly())
         e->undo();
 }
 
 void TextField::Cut()
 {
     RequireUIThread();
-    if (auto* e = static_cast<QLineEdit*>(widget()))
+    auto* e = static_cast<QLineEdit*>(widget());
+    if (!e)
+        return;
+    if (e->isReadOnly())
+        e->copy();
+    else
         e->cut();
 }
 
@@ -280,7 +345,7 @@ void TextField::Copy()
 void TextField::Paste()
 {
     RequireUIThread();
-    if (auto* e = static_cast<QLineEdit*>(widget()))
+    if (auto* e = static_cast<QLineEdit*>(widget()); e && !e->isReadOnly())
         e->paste();
 }
 
@@ -288,7 +353,7 @@ void TextField::Paste()
 void TextField::Clear()
 {
     RequireUIThread();
-    if (auto* e = static_cast<QLineEdit*>(widget()); e && e->hasSelectedText())
+    if (auto* e = static_cast<QLineEdit*>(widget()); e && !e->isReadOnly() && e->hasSelectedText())
         e->del();
 }
 
@@ -346,8 +411,7 @@ void TextField::applyProperty(const std::string& name, const PropertyValue& v)
 {
     auto* e = static_cast<QLineEdit*>(widget());
     if (d->style.apply(name, v)) {
-        if (e)
-            e->setFont(d->style.toQFont());
+        ApplyTextStyle(e, d->style);
     } else if (name == "Text") {
         SetText(v.text());
     } else if (name == "Mask") {
@@ -370,8 +434,10 @@ void TextField::applyProperty(const std::string& name, const PropertyValue& v)
             e->setEchoMode(d->password ? QLineEdit::Password : QLineEdit::Normal);
     } else if (name == "Border") {
         d->border = v.boolean();
-        if (e)
+        if (e) {
             e->setFrame(d->border);
+            RefitText(e);
+        }
     } else if (name == "CueText") {
         d->cueText = v.text();
         if (e)
@@ -390,6 +456,56 @@ void TextField::applyProperty(const std::string& name, const PropertyValue& v)
             e->setAttribute(Qt::WA_MacShowFocusRect, d->useFocusRing);
     } else {
         RectControl::applyProperty(name, v);
+    }
+}
+
+std::optional<EditCommand> EditCommandNamed(const std::string& itemName)
+{
+    static const std::pair<const char*, EditCommand> names[] = {
+        {"EditUndo", EditCommand::Undo},   {"EditCut", EditCommand::Cut},     {"EditCopy", EditCommand::Copy},
+        {"EditPaste", EditCommand::Paste}, {"EditClear", EditCommand::Clear}, {"EditSelectAll", EditCommand::SelectAll},
+    };
+    for (const auto& [name, command] : names)
+        if (itemName == name)
+            return command;
+    return std::nullopt;
+}
+
+std::shared_ptr<TextField> FocusedTextField()
+{
+    auto* field = dynamic_cast<FieldWidget*>(QApplication::focusWidget());
+    return field ? field->owner.lock() : nullptr;
+}
+
+bool CanPerform(const TextField& field, EditCommand command)
+{
+    const auto* e = static_cast<const QLineEdit*>(field.widget());
+    if (!e)
+        return false;
+    const bool writable = !e->isReadOnly();
+    const bool selection = e->hasSelectedText();
+    // A password is never copied.
+    const bool copyable = e->echoMode() == QLineEdit::Normal;
+    switch (command) {
+    case EditCommand::Undo: return writable && e->isUndoAvailable();
+    case EditCommand::Cut: return selection && (writable || copyable);
+    case EditCommand::Copy: return selection && copyable;
+    case EditCommand::Paste: return writable && !QApplication::clipboard()->text().isEmpty();
+    case EditCommand::Clear: return writable && selection;
+    case EditCommand::SelectAll: return !e->text().isEmpty();
+    }
+    return false;
+}
+
+void Perform(TextField& field, EditCommand command)
+{
+    switch (command) {
+    case EditCommand::Undo: field.Undo(); break;
+    case EditCommand::Cut: field.Cut(); break;
+    case EditCommand::Copy: field.Copy(); break;
+    case EditCommand::Paste: field.Paste(); break;
+    case EditCommand::Clear: field.Clear(); break;
+    case EditCommand::SelectAll: field.SelectAll(); break;
     }
 }
 

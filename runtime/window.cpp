@@ -6,6 +6,7 @@
 #include "handlers.h"
 #include "menu.h"
 #include "picture.h"
+#include "private/menucommands.h"
 #include "private/propertytypes.h"
 #include "private/qtconversions.h"
 #include "runtime.h"
@@ -77,6 +78,9 @@ struct Window::Impl {
     QVBoxLayout* layout = nullptr;
     QPointer<QMenuBar> menuBarWidget;
     std::shared_ptr<corvanta::MenuBar> menuBar;
+    // Without a bar of its own: the application bar's shortcuts, and that bar.
+    QPointer<QObject> appShortcuts;
+    std::shared_ptr<corvanta::MenuBar> appShortcutsBar;
     std::shared_ptr<Picture> backdrop;
 
     std::string title;
@@ -100,6 +104,7 @@ struct Window::Impl {
     void applyGeometry();
     void applyBackColor();
     void applyMenuBarVisible();
+    void followAppMenuBar();
     void shutDown(Window* self);
 };
 
@@ -165,6 +170,21 @@ void Window::Impl::applyMenuBarVisible()
         menuBarWidget->setVisible(menuBarVisible);
 }
 
+// A window without a menu bar of its own answers the shortcuts of the
+// application's bar, as under one menu bar for the whole application.
+void Window::Impl::followAppMenuBar()
+{
+    std::shared_ptr<corvanta::MenuBar> wanted;
+    if (widget && constructed && !closed && !menuBar)
+        if (const auto app = GetAppObject())
+            wanted = app->MenuBar();
+    if (wanted == appShortcutsBar && (appShortcuts || !wanted))
+        return;
+    delete appShortcuts.data();
+    appShortcutsBar = wanted;
+    appShortcuts = wanted ? AttachMenuShortcuts(wanted, widget) : nullptr;
+}
+
 void Window::Impl::shutDown(Window* self)
 {
     closed = true;
@@ -183,6 +203,8 @@ void Window::Impl::shutDown(Window* self)
     widget = nullptr;
     content = nullptr;
     menuBarWidget = nullptr;
+    appShortcuts = nullptr;
+    appShortcutsBar = nullptr;
     layout = nullptr;
     doomed.clear();
 }
@@ -190,7 +212,11 @@ void Window::Impl::shutDown(Window* self)
 bool WindowWidget::event(QEvent* e)
 {
     if (owner) {
-        if (e->type() == QEvent::WindowActivate)
+        // Every key that reaches no control on the way is offered here
+        // before Qt looks it up among the shortcuts.
+        if (e->type() == QEvent::ShortcutOverride)
+            PrepareShortcut(owner->weak_from_this().lock(), *static_cast<QKeyEvent*>(e));
+        else if (e->type() == QEvent::WindowActivate)
             owner->activated();
         else if (e->type() == QEvent::WindowDeactivate)
             owner->d->activateRaised = false;
@@ -300,6 +326,7 @@ void Window::Constructor()
         for (const auto& control : built)
             control->raiseOpen();
         AddMenuHandlers(keep);
+        d->followAppMenuBar();
     } catch (...) {
         // A window whose build failed is not left behind, open or visible.
         d->shutDown(this);
@@ -423,6 +450,7 @@ void Window::SetMenuBar(const std::shared_ptr<corvanta::MenuBar>& bar)
         d->menuBarWidget = widget;
         d->applyMenuBarVisible();
     }
+    d->followAppMenuBar();
     d->applyGeometry();
 }
 
@@ -640,6 +668,12 @@ void Window::activated()
 void Window::closedByUser()
 {
     CallWithExceptionHandling([this] { Close(); });
+}
+
+void WindowsFollowApplicationMenuBar()
+{
+    for (const auto& window : std::vector<std::shared_ptr<Window>>(windowList()))
+        window->d->followAppMenuBar();
 }
 
 } // namespace corvanta

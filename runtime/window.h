@@ -145,6 +145,7 @@ protected:
 
 private:
     friend class WindowWidget;
+    friend void WindowsFollowApplicationMenuBar();
     void adopt(const std::shared_ptr<RectControl>& control);
     void activated();
     void closedByUser();

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFontInfo>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -579,9 +580,9 @@ TEST_F(Controls, LabelShowsTextColourAndBold)
     auto* qtLabel = window->widget()->findChild<QLabel*>("Label1");
     EXPECT_EQ(qtLabel->text(), "is Valid");
     EXPECT_EQ(qtLabel->textFormat(), Qt::PlainText);
-    // "System" at size 0 is the platform's default font.
+    // "System" at size 0 is the desktop's font; this text fits at the desktop's size.
     EXPECT_EQ(qtLabel->font().family(), QApplication::font().family());
-    EXPECT_EQ(qtLabel->font().pointSizeF(), QApplication::font().pointSizeF());
+    EXPECT_EQ(QFontInfo(qtLabel->font()).pixelSize(), QFontInfo(QApplication::font()).pixelSize());
 
     label->SetTextColor(Color{0x00FF00});
     label->SetBold(true);

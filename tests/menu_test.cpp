@@ -1,4 +1,5 @@
 #include "application.h"
+#include "controls.h"
 #include "exceptions.h"
 #include "handlers.h"
 #include "menu.h"
@@ -778,8 +779,11 @@ protected:
         for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
             edit->Append(item(name, name));
         front = Window::At(0);
-        field = new QLineEdit(front->contentWidget());
-        field->show();
+        auto control = front->New<TextField>();
+        control->Constructor();
+        front->AddControl(control, "Field");
+        field = qobject_cast<QLineEdit*>(control->widget());
+        ASSERT_NE(field, nullptr);
         front->widget()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(front->widget()));
         field->setFocus();

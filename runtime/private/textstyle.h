@@ -4,14 +4,17 @@
 
 #include <QFont>
 
+class QWidget;
+
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace corvanta {
 
-// Font records shared by the text controls. "System" is the platform's
-// default font, size 0 its default size.
+// Font records shared by the text controls. "System" is the desktop's font.
+// At size 0 it is fitted to the control's place (see ApplyTextStyle); any
+// other font or an explicit size is used as it is.
 struct TextStyle {
     bool bold = false;
     bool italic = false;
@@ -21,11 +24,25 @@ struct TextStyle {
     std::string font = "System";
 
     QFont toQFont() const;
+    // "System" at size 0.
+    bool fitsItsPlace() const;
 
     static std::optional<PropertyType> typeOf(const std::string& name);
 
     // True when the record was one of the font records.
     bool apply(const std::string& name, const PropertyValue& v);
 };
+
+// Gives a text control's widget the style's font. "System" at size 0 keeps
+// the desktop's family (and bold, italic, underline) and takes the largest
+// pixel size, no larger than the desktop's, at which the widget's texts fit
+// the place it draws them in, in width and in height; never below 9 pixels.
+// The fit is redone when the widget is resized, when the desktop's font or
+// the style changes, and on RefitText.
+void ApplyTextStyle(QWidget* widget, const TextStyle& style);
+
+// Redoes the fit once the widget's text (a label's text, a caption, a pop-up's
+// rows) has changed.
+void RefitText(QWidget* widget);
 
 } // namespace corvanta

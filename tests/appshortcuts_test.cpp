@@ -1,0 +1,227 @@
+// The application's shortcuts with the About window in front: it draws no
+// menu bar of its own, yet the commands of the application's bar answer their
+// keys there, through the same dispatch as a choice in a menu bar.
+
+#include "app_fixture.h"
+#include "bare_window.h"
+
+#include "application.h"
+#include "exceptions.h"
+#include "info.h"
+#include "menu.h"
+#include "menubar1.h"
+#include "runtime.h"
+#include "startup.h"
+#include "window.h"
+#include "window1.h"
+#include "window2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <string>
+
+using namespace corvanta;
+
+namespace {
+
+std::shared_ptr<MenuItem> barItem(const std::string& name)
+{
+    return NotNil(MenuBar1::implicitInstance()->Lookup(name), name.c_str());
+}
+
+// Opens the About window over the first-series window, as the About item does.
+std::shared_ptr<Info> openAboutOverTheFirstSeries(App& app)
+{
+    auto first = Window1::implicitInstance();
+    EXPECT_TRUE(app.FileInfo_Action());
+    auto about = Info::implicitInstance();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(about->widget()));
+    EXPECT_EQ(Window::At(0), about);
+    EXPECT_EQ(Window::At(1), first);
+    return about;
+}
+
+// A key pressed where the About window has its focus.
+void pressOver(const Info& about, Qt::Key key)
+{
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != about.widget())
+        target = about.widget();
+    QTest::keyClick(target, key, Qt::ControlModifier);
+}
+
+class AboutInFront : public AppUiTest {
+protected:
+    void SetUp() override
+    {
+        AppUiTest::SetUp();
+        about = openAboutOverTheFirstSeries(*app);
+        ASSERT_NE(about, nullptr);
+        quits = Runtime::QuitCount();
+    }
+
+    void TearDown() override
+    {
+        barItem("FinestraSecondaSerie")->SetKeyboardShortcut("Cmd+2");
+        AppUiTest::TearDown();
+    }
+
+    std::shared_ptr<Info> about;
+    std::int64_t quits = 0;
+};
+
+TEST_F(AboutInFront, DrawsNoMenuBar) { EXPECT_EQ(about->widget()->findChild<QMenuBar*>(), nullptr); }
+
+struct AppShortcut {
+    const char* name;
+    Qt::Key key;
+    std::function<void(const std::shared_ptr<Info>& about, std::int64_t quitsBefore)> expect;
+};
+
+void PrintTo(const AppShortcut& c, std::ostream* os) { *os << c.name; }
+
+class AppShortcuts : public AboutInFront, public ::testing::WithParamInterface<AppShortcut> {};
+
+TEST_P(AppShortcuts, AnswerOverTheAboutWindow)
+{
+    pressOver(*about, GetParam().key);
+    GetParam().expect(about, quits);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, AppShortcuts,
+                         ::testing::Values(AppShortcut{"SecondSeries", Qt::Key_2,
+                                                       [](const auto& about, std::int64_t) {
+                                                           auto second = Window::ImplicitWindow("Window2.Window2");
+                                                           ASSERT_NE(second, nullptr)
+                                                               << "the second-series window did not open";
+                                                           EXPECT_EQ(Window::At(0), second);
+                                                           EXPECT_TRUE(about->IsOpen());
+                                                       }},
+                                           AppShortcut{"FirstSeries", Qt::Key_1,
+                                                       [](const auto& about, std::int64_t) {
+                                                           EXPECT_EQ(Window::At(0),
+                                                                     Window::ImplicitWindow("Window1.Window1"));
+                                                           EXPECT_TRUE(about->IsOpen());
+                                                       }},
+                                           AppShortcut{"Quit", Qt::Key_Q,
+                                                       [](const auto&, std::int64_t quitsBefore) {
+                                                           EXPECT_EQ(Runtime::QuitCount(), quitsBefore + 1);
+                                                       }},
+                                           // The About window handles no Close, nor does the application.
+                                           AppShortcut{"CloseDoesNothing", Qt::Key_W,
+                                                       [](const auto& about, std::int64_t quitsBefore) {
+                                                           EXPECT_TRUE(about->IsOpen());
+                                                           EXPECT_EQ(Window::At(0), about);
+                                                           EXPECT_NE(Window::ImplicitWindow("Window1.Window1"),
+                                                                     nullptr);
+                                                           EXPECT_EQ(Runtime::QuitCount(), quitsBefore);
+                                                       }}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AboutInFront, ShortcutsFollowTheMenuBar)
+{
+    barItem("FinestraSecondaSerie")->SetKeyboardShortcut("Cmd+K");
+    pressOver(*about, Qt::Key_2);
+    EXPECT_EQ(Window::ImplicitWindow("Window2.Window2"), nullptr) << "the old key still answers";
+    pressOver(*about, Qt::Key_K);
+    EXPECT_NE(Window::ImplicitWindow("Window2.Window2"), nullptr) << "the new key does not answer";
+}
+
+TEST_F(AboutInFront, ADisabledItemDoesNotAnswer)
+{
+    barItem("FinestraSecondaSerie")->SetEnabled(false);
+    pressOver(*about, Qt::Key_2);
+    barItem("FinestraSecondaSerie")->SetEnabled(true);
+    EXPECT_EQ(Window::ImplicitWindow("Window2.Window2"), nullptr);
+    pressOver(*about, Qt::Key_2);
+    EXPECT_NE(Window::ImplicitWindow("Window2.Window2"), nullptr);
+}
+
+// The front window's handler comes first, then the application's.
+TEST_F(AboutInFront, AChoiceGoesThroughTheFrontWindowFirst)
+{
+    int frontHandled = 0;
+    about->AddMenuHandler("FinestraSecondaSerie", [&] {
+        ++frontHandled;
+        return true;
+    });
+    pressOver(*about, Qt::Key_2);
+    EXPECT_EQ(frontHandled, 1);
+    EXPECT_EQ(Window::ImplicitWindow("Window2.Window2"), nullptr);
+}
+
+// --- A window of the framework's own ----------------------------------------
+
+// A window that later gets a bar of its own answers each key once, through
+// that bar; one that gives it up answers through the application's again.
+class BareWindowShortcuts : public AppUiTest {};
+
+TEST_F(BareWindowShortcuts, AnswerOnceWithOrWithoutABarOfItsOwn)
+{
+    auto window = std::make_shared<BareWindow>();
+    window->Constructor();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+    int chosen = 0;
+    window->AddMenuHandler("FinestraSecondaSerie", [&] {
+        ++chosen;
+        return true;
+    });
+    auto press = [&] { QTest::keyClick(window->widget(), Qt::Key_2, Qt::ControlModifier); };
+
+    press();
+    EXPECT_EQ(chosen, 1);
+    window->SetMenuBar(MenuBar1::implicitInstance());
+    press();
+    EXPECT_EQ(chosen, 2);
+    window->SetMenuBar(nullptr);
+    press();
+    EXPECT_EQ(chosen, 3);
+    RegisterAppObject(nullptr);
+    press();
+    EXPECT_EQ(chosen, 3) << "no application, no application shortcuts";
+}
+
+// --- A whole run ----------------------------------------------------------------
+
+class AboutRunDeathTest : public ::testing::Test {
+protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+// Runs the process, opens the About window once the loop runs and presses
+// Ctrl+Q over it; the run's exit code ends the process.
+[[noreturn]] void runAndQuitOverTheAboutWindow()
+{
+    SystemClass::SetLanguageForTesting(std::string("zz"));
+    QTimer::singleShot(0, [] {
+        auto about = openAboutOverTheFirstSeries(*NotNil(App::implicitInstance()));
+        const auto before = Runtime::QuitCount();
+        pressOver(*about, Qt::Key_Q);
+        if (Runtime::QuitCount() == before) {
+            std::cerr << "Ctrl+Q did not quit" << std::endl;
+            QCoreApplication::exit(5);
+        }
+    });
+    static char programName[] = "corvanta";
+    char* argv[] = {programName, nullptr};
+    const int code = RunProcess(1, argv);
+    std::cerr << "exit=" << code << std::endl;
+    std::_Exit(code);
+}
+
+TEST_F(AboutRunDeathTest, QuitOverTheAboutWindowEndsTheRunWithCodeZero)
+{
+    EXPECT_EXIT(runAndQuitOverTheAboutWindow(), ::testing::ExitedWithCode(0), "exit=0\n");
+}
+
+} // namespace

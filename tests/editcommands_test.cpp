@@ -1,0 +1,470 @@
+// The Edit commands in the first-series window under the shared menu bar, as
+// a user meets them: which Edit items are enabled in each situation (in the
+// menu bar, over the About window and in the contextual copy), the shortcuts
+// acting once through the menu, and Clear removing the selection only.
+
+#include "app_fixture.h"
+#include "bare_window.h"
+#include "checkwindow_road.h"
+
+#include "controls.h"
+#include "exceptions.h"
+#include "info.h"
+#include "localize.h"
+#include "menu.h"
+#include "menubar1.h"
+#include "propertylist.h"
+#include "window.h"
+#include "window1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace corvanta;
+
+namespace {
+
+const char* const kEditItems[] = {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"};
+const char* const kOtherItems[] = {"FileClose",           "FileQuit", "FinestraPrimaSerie", "FinestraSecondaSerie",
+                                   "HelpCorvantaLeggimi", "FileInfo"};
+
+std::shared_ptr<MenuItem> barItem(const std::string& name)
+{
+    return NotNil(MenuBar1::implicitInstance()->Lookup(name), name.c_str());
+}
+
+// The action that draws the item in the window's own menu bar.
+QAction* drawn(const Window& w, const std::string& name)
+{
+    auto* bar = w.widget()->findChild<QMenuBar*>();
+    if (!bar)
+        return nullptr;
+    const QString text = QString::fromStdString(barItem(name)->Text());
+    for (QAction* title : bar->actions())
+        if (QMenu* menu = title->menu())
+            for (QAction* entry : menu->actions())
+                if (entry->text() == text)
+                    return entry;
+    return nullptr;
+}
+
+// Pops up the contextual copy of the Edit menu with a right click on the
+// field; the chooser sees the copy and may pick one of its items.
+void contextualClick(QLineEdit* field,
+                     const std::function<std::shared_ptr<MenuItem>(const std::shared_ptr<MenuItem>&)>& chooser)
+{
+    int popped = 0;
+    MenuItem::SetPopUpChooserForTesting([&](const std::shared_ptr<MenuItem>& menu) {
+        ++popped;
+        return chooser(menu);
+    });
+    QTest::mouseClick(field, Qt::RightButton, {}, field->rect().center());
+    MenuItem::SetPopUpChooserForTesting(nullptr);
+    EXPECT_EQ(popped, 1);
+}
+
+class EditCommands : public AppUiTest {
+protected:
+    void SetUp() override
+    {
+        AppUiTest::SetUp();
+        QApplication::clipboard()->clear();
+        w = Window1::implicitInstance();
+        ASSERT_NE(w, nullptr);
+        w->widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w->widget()));
+        field = road::field(*w);
+        ASSERT_NE(field, nullptr);
+        field->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), field);
+    }
+
+    void TearDown() override
+    {
+        MenuItem::SetPopUpChooserForTesting(nullptr);
+        // The shared bar outlives the test.
+        for (const char* name : kEditItems)
+            barItem(name)->SetAutoEnable(true);
+        AppUiTest::TearDown();
+        QApplication::clipboard()->clear();
+    }
+
+    // Opens the Edit menu from the window's menu bar with the mouse, as a
+    // user does, and gives the open menu.
+    QMenu* openEditMenu()
+    {
+        auto* bar = w->widget()->findChild<QMenuBar*>();
+        EXPECT_NE(bar, nullptr);
+        if (!bar)
+            return nullptr;
+        for (QAction* title : bar->actions()) {
+            if (title->text().toStdString() != Localize::kCompos())
+                continue;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+            EXPECT_TRUE(title->menu()->isVisible());
+            return title->menu();
+        }
+        ADD_FAILURE() << "no Edit menu";
+        return nullptr;
+    }
+
+    void type(const char* text) { QTest::keyClicks(field, text); }
+
+    std::shared_ptr<Window1> w;
+    QLineEdit* field = nullptr;
+};
+
+// --- Which Edit items are enabled -------------------------------------------
+
+struct EnableCase {
+    const char* name;
+    std::function<void(QLineEdit* field, const std::shared_ptr<Window1>& w, const std::shared_ptr<App>& app)> arrange;
+    // Enabled: Undo, Cut, Copy, Paste, Clear, Select all.
+    std::vector<bool> enabled;
+    // The number field keeps the focus.
+    bool fieldFocused = true;
+};
+
+void PrintTo(const EnableCase& c, std::ostream* os) { *os << c.name; }
+
+// The whole number typed and selected, and a digit on the clipboard: every
+// command could act on the field.
+void typedSelectedAndOnTheClipboard(QLineEdit* field)
+{
+    QTest::keyClicks(field, "12345");
+    field->selectAll();
+    QApplication::clipboard()->setText("9");
+}
+
+const EnableCase kEnableCases[] = {
+    {"EmptyField", [](QLineEdit*, auto, auto) {}, {false, false, false, false, false, false}},
+    {"EmptyFieldAndTextOnTheClipboard",
+     [](QLineEdit*, auto, auto) { QApplication::clipboard()->setText("123"); },
+     {false, false, false, true, false, false}},
+    {"TypedNumberAndACaret",
+     [](QLineEdit* f, auto, auto) {
+         QTest::keyClicks(f, "12345");
+         QTest::keyClick(f, Qt::Key_Home);
+     },
+     {true, false, false, false, false, true}},
+    {"TypedNumberPartlySelected",
+     [](QLineEdit* f, auto, auto) {
+         QTest::keyClicks(f, "12345");
+         f->setSelection(1, 2);
+     },
+     {true, true, true, false, true, true}},
+    {"NumberSetByTheProgramHasNothingToUndo",
+     [](QLineEdit*, auto w, auto) { NotNil(w->EditField1())->SetText("12345"); },
+     {false, false, false, false, false, true}},
+    {"ReadOnlyFieldWithASelection",
+     [](QLineEdit* f, auto w, auto) {
+         typedSelectedAndOnTheClipboard(f);
+         NotNil(w->EditField1())->SetProperties(PropertyList({{"ReadOnly", true}}));
+     },
+     {false, true, true, false, false, true}},
+    {"FocusInThePopUp",
+     [](QLineEdit* f, auto w, auto) {
+         typedSelectedAndOnTheClipboard(f);
+         road::combo(*w)->setFocus();
+     },
+     {false, false, false, false, false, false},
+     false},
+    {"AboutWindowInFront",
+     [](QLineEdit* f, auto, auto app) {
+         typedSelectedAndOnTheClipboard(f);
+         ASSERT_TRUE(app->FileInfo_Action());
+         ASSERT_TRUE(QTest::qWaitForWindowActive(Info::implicitInstance()->widget()));
+     },
+     {false, false, false, false, false, false},
+     false},
+};
+
+class EditItemsEnabled : public EditCommands, public ::testing::WithParamInterface<EnableCase> {
+protected:
+    void expectItems(const char* where, const std::function<bool(const char* name)>& isEnabled)
+    {
+        SCOPED_TRACE(where);
+        for (std::size_t i = 0; i < std::size(kEditItems); ++i)
+            EXPECT_EQ(isEnabled(kEditItems[i]), GetParam().enabled[i]) << kEditItems[i];
+    }
+};
+
+TEST_P(EditItemsEnabled, FollowWhatTheCommandCanDo)
+{
+    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(field, w, app));
+    const auto front = Window::At(0);
+    ASSERT_NE(front, nullptr);
+    if (front == w) {
+        // Worked out as the menu opens.
+        QMenu* menu = openEditMenu();
+        ASSERT_NE(menu, nullptr);
+        expectItems("the open Edit menu", [&](const char* name) { return drawn(*w, name)->isEnabled(); });
+        menu->hide();
+    } else {
+        // No menu bar to open: worked out before a shortcut, which then does nothing.
+        ASSERT_EQ(front->widget()->findChild<QMenuBar*>(), nullptr);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : front->widget(), Qt::Key_C,
+                        Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), "9");
+    }
+    expectItems("the shared bar", [](const char* name) { return barItem(name)->Enabled(); });
+    expectItems("the first-series window's bar", [&](const char* name) { return drawn(*w, name)->isEnabled(); });
+    for (const char* name : kOtherItems)
+        EXPECT_TRUE(barItem(name)->Enabled()) << name;
+    if (front == w) {
+        // The program's own event still ticks the Window menu.
+        EXPECT_TRUE(barItem("FinestraPrimaSerie")->Checked());
+        EXPECT_FALSE(barItem("FinestraSecondaSerie")->Checked());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Situations, EditItemsEnabled, ::testing::ValuesIn(kEnableCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A right click gives the field the focus: only the situations where it has it.
+std::vector<EnableCase> fieldFocusedCases()
+{
+    std::vector<EnableCase> cases;
+    for (const EnableCase& c : kEnableCases)
+        if (c.fieldFocused)
+            cases.push_back(c);
+    return cases;
+}
+
+class ContextualCopyEnabled : public EditItemsEnabled {};
+
+// The copy is worked out anew, whatever the bar it was copied from last showed.
+TEST_P(ContextualCopyEnabled, FollowsWhatTheCommandCanDo)
+{
+    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(field, w, app));
+    for (std::size_t i = 0; i < std::size(kEditItems); ++i)
+        barItem(kEditItems[i])->SetEnabled(!GetParam().enabled[i]);
+    contextualClick(field, [&](const std::shared_ptr<MenuItem>& copy) {
+        expectItems("the contextual copy", [&](const char* name) { return NotNil(copy->Lookup(name))->Enabled(); });
+        return nullptr;
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Situations, ContextualCopyEnabled, ::testing::ValuesIn(fieldFocusedCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- Shortcuts -----------------------------------------------------------------
+
+struct ShortcutCase {
+    const char* name;
+    const char* item;
+    Qt::Key key;
+    const char* typed;
+    int selectFrom, selectLength; // -1: none, the caret at the end
+    const char* clipboard;
+    // Afterwards.
+    const char* text;
+    const char* clipboardAfter;
+    const char* selected;
+    bool acts; // the item's command runs (once)
+};
+
+void PrintTo(const ShortcutCase& c, std::ostream* os) { *os << c.name; }
+
+const ShortcutCase kShortcutCases[] = {
+    {"CutTheSelection", "EditCut", Qt::Key_X, "12345", 1, 3, "", "15", "234", "", true},
+    {"CutWithoutSelection", "EditCut", Qt::Key_X, "12345", -1, 0, "", "12345", "", "", false},
+    {"CopyTheSelection", "EditCopy", Qt::Key_C, "12345", 1, 3, "", "12345", "234", "234", true},
+    {"CopyWithoutSelection", "EditCopy", Qt::Key_C, "12345", -1, 0, "7", "12345", "7", "", false},
+    {"PasteOnce", "EditPaste", Qt::Key_V, "12345", -1, 0, "67", "1234567", "67", "", true},
+    {"PasteAnEmptyClipboard", "EditPaste", Qt::Key_V, "12345", -1, 0, "", "12345", "", "", false},
+    {"UndoTheTyping", "EditUndo", Qt::Key_Z, "12345", -1, 0, "", "", "", "", true},
+    {"SelectAll", "EditSelectAll", Qt::Key_A, "12345", -1, 0, "", "12345", "", "12345", true},
+    {"SelectAllInAnEmptyField", "EditSelectAll", Qt::Key_A, "", -1, 0, "", "", "", "", false},
+};
+
+class EditShortcuts : public EditCommands, public ::testing::WithParamInterface<ShortcutCase> {};
+
+// The field's own handling of the key would bypass the menu: the handler of
+// the application would not hear of it, or the command would run twice.
+TEST_P(EditShortcuts, ActOnceThroughTheMenuAndOnlyWhenTheItemIsEnabled)
+{
+    const ShortcutCase& c = GetParam();
+    int handled = 0;
+    app->AddMenuHandler(c.item, [&] {
+        ++handled;
+        return false; // the framework's command follows
+    });
+    type(c.typed);
+    if (c.selectFrom >= 0)
+        field->setSelection(c.selectFrom, c.selectLength);
+    if (*c.clipboard)
+        QApplication::clipboard()->setText(c.clipboard);
+
+    QTest::keyClick(field, c.key, Qt::ControlModifier);
+
+    EXPECT_EQ(handled, c.acts ? 1 : 0);
+    EXPECT_EQ(field->text().toStdString(), c.text);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clipboardAfter);
+    EXPECT_EQ(field->selectedText().toStdString(), c.selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, EditShortcuts, ::testing::ValuesIn(kShortcutCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- Clear ---------------------------------------------------------------------
+
+struct ClearRoute {
+    const char* name;
+    std::function<void(const std::shared_ptr<Window1>& w)> clear;
+};
+
+void PrintTo(const ClearRoute& r, std::ostream* os) { *os << r.name; }
+
+class ClearRemovesOnlyTheSelection : public EditCommands, public ::testing::WithParamInterface<ClearRoute> {};
+
+// Enabled whatever the selection, Clear's own rule is what is tested.
+TEST_P(ClearRemovesOnlyTheSelection, AndNothingWithoutOne)
+{
+    barItem("EditClear")->SetAutoEnable(false);
+    barItem("EditClear")->SetEnabled(true);
+    type("12345");
+
+    QTest::keyClick(field, Qt::Key_Home);
+    GetParam().clear(w);
+    EXPECT_EQ(field->text().toStdString(), "12345") << "with the caret at the start";
+    QTest::keyClick(field, Qt::Key_End);
+    GetParam().clear(w);
+    EXPECT_EQ(field->text().toStdString(), "12345") << "with the caret at the end";
+
+    field->setSelection(1, 2);
+    GetParam().clear(w);
+    EXPECT_EQ(field->text().toStdString(), "145");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, ClearRemovesOnlyTheSelection,
+    ::testing::Values(ClearRoute{"TheMenuBar",
+                                 [](const std::shared_ptr<Window1>& w) {
+                                     QAction* clear = drawn(*w, "EditClear");
+                                     ASSERT_NE(clear, nullptr);
+                                     clear->trigger();
+                                 }},
+                      ClearRoute{"TheContextualMenu",
+                                 [](const std::shared_ptr<Window1>& w) {
+                                     contextualClick(road::field(*w), [](const std::shared_ptr<MenuItem>& copy) {
+                                         return copy->Lookup("EditClear");
+                                     });
+                                 }},
+                      ClearRoute{"TheField",
+                                 [](const std::shared_ptr<Window1>& w) { NotNil(w->EditField1())->Clear(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- Wherever the field is ----------------------------------------------------
+
+struct FieldPlace {
+    const char* name;
+    std::function<void(BareWindow& window)> arrange;
+};
+
+void PrintTo(const FieldPlace& p, std::ostream* os) { *os << p.name; }
+
+class FieldKeys : public AppUiTest, public ::testing::WithParamInterface<FieldPlace> {};
+
+// Through a menu that answers the keys or by the field itself, the standard
+// Edit keys work in a text field of any window.
+TEST_P(FieldKeys, SelectAllCopyAndPaste)
+{
+    auto window = std::make_shared<BareWindow>();
+    window->Constructor();
+    GetParam().arrange(*window);
+    auto control = window->New<TextField>();
+    control->Constructor();
+    window->AddControl(control, "Field");
+    control->SetProperties(PropertyList({{"Width", 120}, {"Height", 22}}));
+    auto* edit = qobject_cast<QLineEdit*>(control->widget());
+    ASSERT_NE(edit, nullptr);
+    window->widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+    edit->setFocus();
+    QApplication::clipboard()->clear();
+    QTest::keyClicks(edit, "12345");
+
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(edit->selectedText(), "12345");
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "12345");
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "1234512345");
+    QApplication::clipboard()->clear();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, FieldKeys,
+    ::testing::Values(FieldPlace{"WithoutAnyMenuBar", [](BareWindow&) { RegisterAppObject(nullptr); }},
+                      FieldPlace{"UnderTheApplicationsBar", [](BareWindow&) {}},
+                      FieldPlace{"UnderABarOfItsOwn",
+                                 [](BareWindow& w) { w.SetMenuBar(MenuBar1::implicitInstance()); }},
+                      FieldPlace{"UnderABarOfItsOwnThatIsHidden",
+                                 [](BareWindow& w) {
+                                     w.SetMenuBar(MenuBar1::implicitInstance());
+                                     w.SetProperties(PropertyList({{"MenuBarVisible", false}}));
+                                 }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- A contextual menu of the field's own ---------------------------------------
+
+// The field's ConstructContextualMenu offers Paste and asks for the menu: the
+// chosen entry's command runs once, not once by the pop-up and again by the
+// field.
+class FieldsOwnMenu : public UiTest {};
+
+TEST_F(FieldsOwnMenu, APasteChosenInItActsOnce)
+{
+    auto window = std::make_shared<BareWindow>();
+    window->Constructor();
+    auto control = window->New<TextField>();
+    control->Constructor();
+    window->AddControl(control, "Field");
+    control->SetProperties(PropertyList({{"Width", 120}, {"Height", 22}}));
+    int offered = 0;
+    control->ConstructContextualMenu = [&](const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>& base,
+                                           std::int64_t, std::int64_t) {
+        ++offered;
+        auto paste = std::make_shared<MenuItem>();
+        paste->Constructor();
+        paste->SetName("EditPaste");
+        paste->SetText("Paste");
+        base->Append(paste);
+        return true;
+    };
+    MenuItem::SetPopUpChooserForTesting([](const std::shared_ptr<MenuItem>& menu) { return menu->Child("EditPaste"); });
+    auto* edit = qobject_cast<QLineEdit*>(control->widget());
+    ASSERT_NE(edit, nullptr);
+    window->widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+    edit->setFocus();
+    QApplication::clipboard()->setText("7");
+
+    // The right click, then the context menu event the platform makes of it.
+    const QPoint at = edit->rect().center();
+    QTest::mouseClick(edit, Qt::RightButton, {}, at);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, edit->mapToGlobal(at));
+    QApplication::sendEvent(edit, &menuEvent);
+    MenuItem::SetPopUpChooserForTesting(nullptr);
+    QApplication::clipboard()->clear();
+
+    EXPECT_EQ(offered, 1);
+    EXPECT_EQ(edit->text(), "7");
+}
+
+} // namespace
