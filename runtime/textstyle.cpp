@@ -25,6 +25,10 @@ namespace {
 
 // Smaller text is no longer readable.
 constexpr int kSmallestPixelSize = 9;
+// The windows' fixed places were laid out for a system font of this size. A
+// larger desktop font would only grow the short texts while their longer
+// neighbours shrink to fit, so the texts of a window stay at one size.
+constexpr int kDesignPixelSize = 13;
 
 // Where a widget draws its text, and the texts that must fit there. A field's
 // text changes with every key, so only its height is fitted.
@@ -92,7 +96,7 @@ QFont fittedFont(const QWidget* w, const TextStyle& style)
     font.setItalic(style.italic);
     font.setUnderline(style.underline);
     const TextPlace place = placeOf(w);
-    int pixels = std::max(QFontInfo(font).pixelSize(), kSmallestPixelSize);
+    int pixels = std::clamp(QFontInfo(font).pixelSize(), kSmallestPixelSize, kDesignPixelSize);
     font.setPixelSize(pixels);
     while (pixels > kSmallestPixelSize && !fits(font, place))
         font.setPixelSize(--pixels);

@@ -30,6 +30,7 @@
 #include <QStyleOptionFrame>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -42,6 +43,8 @@ using namespace corvanta;
 namespace {
 
 constexpr int kSmallestPixels = 9;
+// The size the windows were laid out for; "System" text never grows past it.
+constexpr int kDesignPixels = 13;
 
 // Where a widget draws its text.
 QRect textArea(const QWidget* w)
@@ -72,6 +75,7 @@ void expectShowsWhole(const QWidget* w, const QString& text)
     EXPECT_LE(metrics.height(), area.height()) << "cut off at top or bottom";
     EXPECT_GE(QFontInfo(font).pixelSize(), kSmallestPixels) << "too small to read";
     EXPECT_LE(QFontInfo(font).pixelSize(), QFontInfo(QApplication::font(w)).pixelSize()) << "larger than the desktop's";
+    EXPECT_LE(QFontInfo(font).pixelSize(), kDesignPixels) << "larger than the design's";
 }
 
 void expectLabelShowsWhole(const Window& w, const char* name)
@@ -233,6 +237,14 @@ protected:
 
     int pixels() const { return QFontInfo(label->widget()->font()).pixelSize(); }
     static int desktopPixels() { return QFontInfo(QApplication::font()).pixelSize(); }
+    // What a short text gets: the desktop's size, up to the design's.
+    static int fullPixels() { return std::min(desktopPixels(), kDesignPixels); }
+    void setDesktopPoints(double points)
+    {
+        QFont font = desktop;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+    }
 
     QFont desktop;
     std::shared_ptr<BareWindow> window;
@@ -242,12 +254,29 @@ protected:
 TEST_F(LabelFit, ShrinksForALongTextAndGrowsBackForAShortOne)
 {
     label->SetText("W");
-    EXPECT_EQ(pixels(), desktopPixels());
+    EXPECT_EQ(pixels(), fullPixels());
     label->SetText("WWWWWW");
-    EXPECT_LT(pixels(), desktopPixels());
+    EXPECT_LT(pixels(), fullPixels());
     EXPECT_LE(QFontMetrics(label->widget()->font()).horizontalAdvance("WWWWWW"), 60);
     label->SetText("W");
+    EXPECT_EQ(pixels(), fullPixels());
+}
+
+// Short texts keep one size whatever the desktop's: the desktop's below the
+// design's size, the design's above it, so a long neighbour that shrinks
+// stands beside texts of the design's size, not of the desktop's.
+TEST_F(LabelFit, TakesTheDesktopSizeUpToTheDesignsSize)
+{
+    // Without a running event loop Qt does not tell the windows of a new
+    // desktop font; a new text makes the label fit again.
+    setDesktopPoints(8);
+    label->SetText("W");
     EXPECT_EQ(pixels(), desktopPixels());
+    EXPECT_LT(pixels(), kDesignPixels);
+    setDesktopPoints(14);
+    label->SetText("V");
+    EXPECT_GT(desktopPixels(), kDesignPixels);
+    EXPECT_EQ(pixels(), kDesignPixels);
 }
 
 TEST_F(LabelFit, NeverGoesBelowNinePixelsEvenWhenTheTextCannotFit)
@@ -259,15 +288,17 @@ TEST_F(LabelFit, NeverGoesBelowNinePixelsEvenWhenTheTextCannotFit)
 TEST_F(LabelFit, FollowsTheDesktopFontAndTheControlsSize)
 {
     label->SetText("Wide enough");
-    QFont big = desktop;
-    big.setPointSizeF(14);
-    QApplication::setFont(big);
+    setDesktopPoints(14);
     const int atFourteen = pixels();
     EXPECT_LE(QFontMetrics(label->widget()->font()).horizontalAdvance("Wide enough"), 60);
-    // Wider, it grows as far as the label's 20-pixel height allows.
+    // Wider, it grows back to the design's size.
     label->SetWidth(300);
     EXPECT_GT(pixels(), atFourteen);
-    EXPECT_LE(QFontMetrics(label->widget()->font()).height(), 20);
+    EXPECT_EQ(pixels(), kDesignPixels);
+    // Lower than the text, it shrinks to the label's height.
+    label->SetHeight(12);
+    EXPECT_LT(pixels(), kDesignPixels);
+    EXPECT_LE(QFontMetrics(label->widget()->font()).height(), 12);
 }
 
 // An explicit size, or another font than "System", is the program's own.
