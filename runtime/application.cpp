@@ -85,7 +85,7 @@ void Application::raiseOpen()
 {
     // Keep the object alive for the event even if it is unregistered meanwhile.
     auto keepAlive = weak_from_this().lock();
-    CallWithExceptionHandling(std::function<void()>([this] { Event_Open(); }));
+    CallWithExceptionHandling([this] { Event_Open(); });
 }
 
 namespace {
