@@ -5,6 +5,7 @@
 #include "menu.h"
 #include "picture.h"
 #include "private/menucommands.h"
+#include "private/qtconversions.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -63,7 +64,7 @@ std::shared_ptr<FolderItem> Application::ExecutableFile() const
     const QString path = QCoreApplication::applicationFilePath();
     if (path.isEmpty())
         return nullptr;
-    return std::make_shared<FolderItem>(path.toStdString());
+    return std::make_shared<FolderItem>(toStdString(path));
 }
 
 std::string Application::ShortVersion() const { return CORVANTA_VERSION; }

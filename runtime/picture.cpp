@@ -1,5 +1,6 @@
 #include "picture.h"
 
+#include "private/qtconversions.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -40,7 +41,7 @@ std::shared_ptr<Picture> Picture::OpenFromApp(const std::string& fileName)
 {
     if (!isPlainFileName(fileName))
         return nullptr;
-    const QString path = QDir(QString::fromStdString(ResourcesFolder())).filePath(QString::fromStdString(fileName));
+    const QString path = QDir(toQString(ResourcesFolder())).filePath(toQString(fileName));
     if (!QFileInfo(path).isFile())
         return nullptr;
 
@@ -67,7 +68,7 @@ std::string ResourcesFolder()
         return resourcesOverride();
     // <bundle>/Contents/MacOS/<exe> -> <bundle>/Contents/Resources
     QDir dir(QCoreApplication::applicationDirPath());
-    return QDir::cleanPath(dir.filePath(QStringLiteral("../Resources"))).toStdString();
+    return toStdString(QDir::cleanPath(dir.filePath(QStringLiteral("../Resources"))));
 }
 
 void SetResourcesFolderForTesting(const std::string& path) { resourcesOverride() = path; }

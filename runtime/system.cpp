@@ -1,6 +1,7 @@
 #include "system.h"
 
 #include "picture.h"
+#include "private/qtconversions.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -98,8 +99,8 @@ std::string languagePart(const std::string& code)
 
 QString tablePath(const std::string& language)
 {
-    return QDir(QString::fromStdString(ResourcesFolder()))
-        .filePath(QStringLiteral("translations/corvanta_%1.qm").arg(QString::fromStdString(language)));
+    return QDir(toQString(ResourcesFolder()))
+        .filePath(QStringLiteral("translations/corvanta_%1.qm").arg(toQString(language)));
 }
 
 // The user's languages in order of preference (LANGUAGE, LC_ALL, LC_MESSAGES,
@@ -116,7 +117,7 @@ std::vector<std::string> userLanguages()
     QStringList names = locale.uiLanguages();
     names.append(locale.name());
     for (const QString& name : names) {
-        std::string part = languagePart(name.toStdString());
+        std::string part = languagePart(toStdString(name));
         if (!part.empty() && std::find(result.begin(), result.end(), part) == result.end())
             result.push_back(std::move(part));
     }
@@ -174,7 +175,7 @@ std::string SystemClass::GetLocalizedString(const std::string& key, const std::s
     const QString text = table->translate(nullptr, key.c_str());
     if (text.isEmpty())
         return defaultText;
-    return text.toStdString();
+    return toStdString(text);
 }
 
 bool SystemClass::Gestalt(const std::string& selector, std::int64_t& result)
