@@ -29,7 +29,8 @@ std::shared_ptr<T> MenuItemNamed(const Window& window, const std::string& name)
 // windows differ only in their design and the text of the panel's second
 // line, read at its step.
 template <class W>
-void CreateCheckControls(const std::shared_ptr<W>& self, const checklists::CheckWindowDesign& d,
+void CreateCheckControls(const std::shared_ptr<W>& self,
+                         const checklists::CheckWindowDesign& d,
                          std::string (*secondLine)(const std::string&))
 {
     using namespace checklists;

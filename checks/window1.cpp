@@ -72,8 +72,10 @@ void Window1::EditField1_TextChange(const std::shared_ptr<TextField>& field)
     checkwindow::NumberChanged(*this, field);
 }
 
-bool Window1::EditField1_ConstructContextualMenu(const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>&,
-                                                 std::int64_t, std::int64_t)
+bool Window1::EditField1_ConstructContextualMenu(const std::shared_ptr<TextField>&,
+                                                 const std::shared_ptr<MenuItem>&,
+                                                 std::int64_t,
+                                                 std::int64_t)
 {
     return false;
 }

@@ -44,7 +44,9 @@ public:
     void PopupMenu1_Change(const std::shared_ptr<PopupMenu>& popup);
     void EditField1_TextChange(const std::shared_ptr<TextField>& field);
     bool EditField1_ConstructContextualMenu(const std::shared_ptr<TextField>& field,
-                                            const std::shared_ptr<MenuItem>& base, std::int64_t x, std::int64_t y);
+                                            const std::shared_ptr<MenuItem>& base,
+                                            std::int64_t x,
+                                            std::int64_t y);
     bool EditField1_MouseDown(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y);
     void PushButton1_Action(const std::shared_ptr<PushButton>& button);
 

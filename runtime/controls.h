@@ -121,8 +121,8 @@ public:
     // True: the click is handled and the field does not see it.
     std::function<bool(const std::shared_ptr<TextField>&, std::int64_t x, std::int64_t y)> MouseDown;
     // Given the base menu; True pops the base menu up.
-    std::function<bool(const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>& base, std::int64_t x,
-                       std::int64_t y)>
+    std::function<bool(
+        const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>& base, std::int64_t x, std::int64_t y)>
         ConstructContextualMenu;
 
     // The Edit commands on this field.

@@ -83,7 +83,8 @@ QApplication* OpenDisplay(int& argc, char** argv)
     }
     for (const HeldMessage& m : messages)
         qt_message_output(
-            m.type, QMessageLogContext(m.file.constData(), m.line, m.function.constData(), m.category.constData()),
+            m.type,
+            QMessageLogContext(m.file.constData(), m.line, m.function.constData(), m.category.constData()),
             m.text);
     return app;
 }

@@ -107,10 +107,14 @@ QWidget* Label::createWidget(QWidget* parent)
 std::optional<PropertyType> Label::propertyType(const std::string& name) const
 {
     static const TypeTable table = {
-        {"DataField", PropertyType::String},    {"DataSource", PropertyType::String},
-        {"Transparent", PropertyType::Boolean}, {"Selectable", PropertyType::Boolean},
-        {"Multiline", PropertyType::Boolean},   {"TextColor", PropertyType::Color},
-        {"TextAlign", PropertyType::Integer},   {"Text", PropertyType::String},
+        {"DataField", PropertyType::String},
+        {"DataSource", PropertyType::String},
+        {"Transparent", PropertyType::Boolean},
+        {"Selectable", PropertyType::Boolean},
+        {"Multiline", PropertyType::Boolean},
+        {"TextColor", PropertyType::Color},
+        {"TextAlign", PropertyType::Integer},
+        {"Text", PropertyType::String},
     };
     if (auto t = lookUp(table, name))
         return t;

@@ -628,7 +628,8 @@ void MenuItem::Close()
         return;
     const std::shared_ptr<MenuItem> keep = weak_from_this().lock();
     auto& siblings = parent->d->children;
-    siblings.erase(std::remove_if(siblings.begin(), siblings.end(),
+    siblings.erase(std::remove_if(siblings.begin(),
+                                  siblings.end(),
                                   [this](const std::shared_ptr<MenuItem>& c) { return c.get() == this; }),
                    siblings.end());
     d->parent.reset();

@@ -72,7 +72,8 @@ std::string PropertyList(std::initializer_list<PropertyRecord> records)
     return out;
 }
 
-void ReadPropertyList(std::string_view list, const std::string& targetClass,
+void ReadPropertyList(std::string_view list,
+                      const std::string& targetClass,
                       const std::function<std::optional<PropertyType>(const std::string&)>& typeOf,
                       const std::function<void(const std::string&, const PropertyValue&)>& apply)
 {

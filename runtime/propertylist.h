@@ -76,7 +76,8 @@ inline constexpr std::int64_t kNoIndex = -2147483648LL;
 // is called for each record before the next one is read, so the records
 // before a fault stay applied. Raises KeyNotFoundException for an unknown
 // name and UnsupportedFormatException for a truncated or malformed list.
-void ReadPropertyList(std::string_view list, const std::string& targetClass,
+void ReadPropertyList(std::string_view list,
+                      const std::string& targetClass,
                       const std::function<std::optional<PropertyType>(const std::string&)>& typeOf,
                       const std::function<void(const std::string&, const PropertyValue&)>& apply);
 

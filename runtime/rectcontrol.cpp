@@ -59,8 +59,8 @@ struct RectControl::Impl {
         QWidget* area = content();
         if (parent && area && parent != area && area->isAncestorOf(parent))
             offset = parent->mapTo(area, QPoint(0, 0));
-        widget->setGeometry(toCoordinate(left - offset.x()), toCoordinate(top - offset.y()), toPixels(width),
-                            toPixels(height));
+        widget->setGeometry(
+            toCoordinate(left - offset.x()), toCoordinate(top - offset.y()), toPixels(width), toPixels(height));
         // A hidden widget hears of its new size only when it shows.
         RefitText(widget);
     }
@@ -240,7 +240,9 @@ void RectControl::SetProperties(std::string_view list)
 {
     RequireUIThread();
     ReadPropertyList(
-        list, className(), [this](const std::string& name) { return propertyType(name); },
+        list,
+        className(),
+        [this](const std::string& name) { return propertyType(name); },
         [this](const std::string& name, const PropertyValue& value) { applyProperty(name, value); });
 }
 
@@ -249,15 +251,24 @@ QWidget* RectControl::widget() const { return d->widget; }
 std::optional<PropertyType> RectControl::propertyType(const std::string& name) const
 {
     static const TypeTable table = {
-        {"InitialParent", PropertyType::String}, {"Index", PropertyType::Integer},
-        {"Name", PropertyType::String},          {"Left", PropertyType::Integer},
-        {"Top", PropertyType::Integer},          {"Width", PropertyType::Integer},
-        {"Height", PropertyType::Integer},       {"Visible", PropertyType::Boolean},
-        {"Enabled", PropertyType::Boolean},      {"AutoDeactivate", PropertyType::Boolean},
-        {"HelpTag", PropertyType::String},       {"TabStop", PropertyType::Boolean},
-        {"TabIndex", PropertyType::Integer},     {"TabPanelIndex", PropertyType::Integer},
-        {"LockLeft", PropertyType::Boolean},     {"LockTop", PropertyType::Boolean},
-        {"LockRight", PropertyType::Boolean},    {"LockBottom", PropertyType::Boolean},
+        {"InitialParent", PropertyType::String},
+        {"Index", PropertyType::Integer},
+        {"Name", PropertyType::String},
+        {"Left", PropertyType::Integer},
+        {"Top", PropertyType::Integer},
+        {"Width", PropertyType::Integer},
+        {"Height", PropertyType::Integer},
+        {"Visible", PropertyType::Boolean},
+        {"Enabled", PropertyType::Boolean},
+        {"AutoDeactivate", PropertyType::Boolean},
+        {"HelpTag", PropertyType::String},
+        {"TabStop", PropertyType::Boolean},
+        {"TabIndex", PropertyType::Integer},
+        {"TabPanelIndex", PropertyType::Integer},
+        {"LockLeft", PropertyType::Boolean},
+        {"LockTop", PropertyType::Boolean},
+        {"LockRight", PropertyType::Boolean},
+        {"LockBottom", PropertyType::Boolean},
     };
     return lookUp(table, name);
 }

@@ -217,9 +217,12 @@ QWidget* Canvas::createWidget(QWidget* parent)
 std::optional<PropertyType> Canvas::propertyType(const std::string& name) const
 {
     static const TypeTable table = {
-        {"Transparent", PropertyType::Boolean},  {"EraseBackground", PropertyType::Boolean},
-        {"DoubleBuffer", PropertyType::Boolean}, {"AcceptTabs", PropertyType::Boolean},
-        {"AcceptFocus", PropertyType::Boolean},  {"UseFocusRing", PropertyType::Boolean},
+        {"Transparent", PropertyType::Boolean},
+        {"EraseBackground", PropertyType::Boolean},
+        {"DoubleBuffer", PropertyType::Boolean},
+        {"AcceptTabs", PropertyType::Boolean},
+        {"AcceptFocus", PropertyType::Boolean},
+        {"UseFocusRing", PropertyType::Boolean},
     };
     if (auto t = lookUp(table, name))
         return t;

@@ -165,8 +165,8 @@ bool systemGestalt(const std::string&, std::int64_t&) { return false; }
 
 } // namespace
 
-std::string SystemClass::GetLocalizedString(const std::string& key, const std::string& defaultText,
-                                            const std::string& language)
+std::string
+SystemClass::GetLocalizedString(const std::string& key, const std::string& defaultText, const std::string& language)
 {
     ++lookupCount;
     const QTranslator* table = tableFor(language);

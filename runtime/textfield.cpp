@@ -462,8 +462,12 @@ void TextField::applyProperty(const std::string& name, const PropertyValue& v)
 std::optional<EditCommand> EditCommandNamed(const std::string& itemName)
 {
     static const std::pair<const char*, EditCommand> names[] = {
-        {"EditUndo", EditCommand::Undo},   {"EditCut", EditCommand::Cut},     {"EditCopy", EditCommand::Copy},
-        {"EditPaste", EditCommand::Paste}, {"EditClear", EditCommand::Clear}, {"EditSelectAll", EditCommand::SelectAll},
+        {"EditUndo", EditCommand::Undo},
+        {"EditCut", EditCommand::Cut},
+        {"EditCopy", EditCommand::Copy},
+        {"EditPaste", EditCommand::Paste},
+        {"EditClear", EditCommand::Clear},
+        {"EditSelectAll", EditCommand::SelectAll},
     };
     for (const auto& [name, command] : names)
         if (itemName == name)

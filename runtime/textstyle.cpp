@@ -85,8 +85,9 @@ bool fits(const QFont& font, const TextPlace& place)
     const QFontMetrics metrics(font);
     if (metrics.height() > place.area.height())
         return false;
-    return std::all_of(place.texts.begin(), place.texts.end(),
-                       [&](const QString& text) { return metrics.horizontalAdvance(text) <= place.area.width(); });
+    return std::all_of(place.texts.begin(), place.texts.end(), [&](const QString& text) {
+        return metrics.horizontalAdvance(text) <= place.area.width();
+    });
 }
 
 QFont fittedFont(const QWidget* w, const TextStyle& style)
@@ -202,8 +203,12 @@ void RefitText(QWidget* widget)
 std::optional<PropertyType> TextStyle::typeOf(const std::string& name)
 {
     static const TypeTable table = {
-        {"Underline", PropertyType::Boolean}, {"Italic", PropertyType::Boolean},  {"Bold", PropertyType::Boolean},
-        {"TextUnit", PropertyType::Byte},     {"TextSize", PropertyType::Single}, {"TextFont", PropertyType::String},
+        {"Underline", PropertyType::Boolean},
+        {"Italic", PropertyType::Boolean},
+        {"Bold", PropertyType::Boolean},
+        {"TextUnit", PropertyType::Byte},
+        {"TextSize", PropertyType::Single},
+        {"TextFont", PropertyType::String},
     };
     return lookUp(table, name);
 }

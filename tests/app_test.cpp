@@ -165,11 +165,16 @@ TEST_P(AppOpenItalianTest, RetitlesFileAndEditBySystemVersion)
     EXPECT_TRUE(app->AutoQuit());
 }
 
-INSTANTIATE_TEST_SUITE_P(SystemVersions, AppOpenItalianTest,
-                         ::testing::Values(VersionCase{10, 0, true, true}, VersionCase{10, 7, true, true},
-                                           VersionCase{10, 8, false, true}, VersionCase{10, 9, false, true},
-                                           VersionCase{10, 10, false, true}, VersionCase{10, 11, false, false},
-                                           VersionCase{10, 15, false, false}, VersionCase{11, 0, false, false},
+INSTANTIATE_TEST_SUITE_P(SystemVersions,
+                         AppOpenItalianTest,
+                         ::testing::Values(VersionCase{10, 0, true, true},
+                                           VersionCase{10, 7, true, true},
+                                           VersionCase{10, 8, false, true},
+                                           VersionCase{10, 9, false, true},
+                                           VersionCase{10, 10, false, true},
+                                           VersionCase{10, 11, false, false},
+                                           VersionCase{10, 15, false, false},
+                                           VersionCase{11, 0, false, false},
                                            VersionCase{9, 5, false, false}));
 
 TEST_F(AppTest, BuiltTitlesDifferFromTheItalianOnes)
@@ -314,12 +319,15 @@ TEST_P(AppWindowMenuTest, AClosedWindowComesBackFresh)
     EXPECT_EQ(Window::WindowCount(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Items, AppWindowMenuTest,
-                         ::testing::Values(WindowMenuCase{"FinestraPrimaSerie", &App::FinestraPrimaSerie_Action,
-                                                          "Window1.Window1", &openWindow1, &openWindow2},
-                                           WindowMenuCase{"FinestraSecondaSerie", &App::FinestraSecondaSerie_Action,
-                                                          "Window2.Window2", &openWindow2, &openWindow1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Items,
+    AppWindowMenuTest,
+    ::testing::Values(
+        WindowMenuCase{
+            "FinestraPrimaSerie", &App::FinestraPrimaSerie_Action, "Window1.Window1", &openWindow1, &openWindow2},
+        WindowMenuCase{
+            "FinestraSecondaSerie", &App::FinestraSecondaSerie_Action, "Window2.Window2", &openWindow2, &openWindow1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- The read-me --------------------------------------------------------
 
@@ -381,8 +389,12 @@ TEST_F(AppReadMeTest, OpensThePresentDocumentInTheCurrentLanguageOnly)
     };
     // "zz" has no localization: the English default name applies.
     const Case cases[] = {
-        {"zz", {}, ""}, {"zz", {english}, english}, {"zz", {italian}, ""},
-        {"it", {}, ""}, {"it", {english}, ""},      {"it", {english, italian}, italian},
+        {"zz", {}, ""},
+        {"zz", {english}, english},
+        {"zz", {italian}, ""},
+        {"it", {}, ""},
+        {"it", {english}, ""},
+        {"it", {english, italian}, italian},
     };
 
     for (const Case& c : cases) {

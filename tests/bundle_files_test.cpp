@@ -95,7 +95,9 @@ constexpr ImageCase kImages[] = {
     {"eurob2.jpg", "jpeg", 445, 248},   {"corvanta.jpg", "jpeg", 425, 290},
 };
 
-INSTANTIATE_TEST_SUITE_P(Resources, BundleImage, ::testing::ValuesIn(kImages),
+INSTANTIATE_TEST_SUITE_P(Resources,
+                         BundleImage,
+                         ::testing::ValuesIn(kImages),
                          [](const ::testing::TestParamInfo<ImageCase>& info) { return caseName(info.param.file); });
 
 // The header labels are drawn in black straight on the backdrop.
@@ -121,7 +123,8 @@ TEST_P(BackdropBehindLabel, IsPaleEnoughForBlackText)
     EXPECT_GE(darkest, 200);
 }
 
-INSTANTIATE_TEST_SUITE_P(Headers, BackdropBehindLabel,
+INSTANTIATE_TEST_SUITE_P(Headers,
+                         BackdropBehindLabel,
                          ::testing::Values(LabelCase{"eurob.gif", QRect(328, 14, 63, 20)},
                                            LabelCase{"eurob.gif", QRect(395, 14, 127, 20)},
                                            LabelCase{"eurob2.jpg", QRect(252, 6, 63, 20)},
@@ -159,7 +162,9 @@ TEST_P(ReadMe, IsAnRtfDocument)
     EXPECT_EQ(text.mid(closedAt + 1).trimmed(), QByteArray());
 }
 
-INSTANTIATE_TEST_SUITE_P(Resources, ReadMe, ::testing::Values("Corvanta Read Me!.rtf", "Corvanta Leggimi!.rtf"),
+INSTANTIATE_TEST_SUITE_P(Resources,
+                         ReadMe,
+                         ::testing::Values("Corvanta Read Me!.rtf", "Corvanta Leggimi!.rtf"),
                          [](const ::testing::TestParamInfo<const char*>& info) { return caseName(info.param); });
 
 // ---------------------------------------------------------- translations ----

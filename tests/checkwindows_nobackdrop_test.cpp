@@ -17,9 +17,20 @@ using namespace corvanta;
 
 namespace {
 
-const char* const kControls[] = {"Rectangle1",  "StaticText3", "StaticText6", "StaticText7", "StaticText8",
-                                 "StaticText9", "StaticText5", "Canvas1",     "StaticText4", "StaticText1",
-                                 "StaticText2", "PopupMenu1",  "EditField1",  "PushButton1"};
+const char* const kControls[] = {"Rectangle1",
+                                 "StaticText3",
+                                 "StaticText6",
+                                 "StaticText7",
+                                 "StaticText8",
+                                 "StaticText9",
+                                 "StaticText5",
+                                 "Canvas1",
+                                 "StaticText4",
+                                 "StaticText1",
+                                 "StaticText2",
+                                 "PopupMenu1",
+                                 "EditField1",
+                                 "PushButton1"};
 
 class WithoutBackdrop : public UiTest {
 protected:

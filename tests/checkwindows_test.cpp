@@ -56,14 +56,23 @@ struct Series<Window1> {
     static constexpr const char* secondLine = "comes from";
     static std::string secondLineIn(const std::string& language) { return Localize::kProvDa(language); }
     static std::string seriesIn(const std::string& language) { return Localize::kPriSer(language); }
-    static inline const std::vector<std::string> rows = {"",  "H", "L", "M", "N", "P", "S",
-                                                         "T", "U", "V", "X", "Y", "Z"};
+    static inline const std::vector<std::string> rows = {
+        "", "H", "L", "M", "N", "P", "S", "T", "U", "V", "X", "Y", "Z"};
     static inline const std::vector<Spot> spots = {
-        {"Rectangle1", 297, 126, 282, 131}, {"StaticText3", 308, 140, 92, 20},  {"StaticText4", 418, 140, 17, 20},
-        {"StaticText5", 441, 140, 127, 20}, {"StaticText6", 308, 178, 92, 20},  {"Canvas1", 405, 181, 20, 13},
-        {"StaticText7", 441, 178, 127, 20}, {"StaticText8", 308, 217, 127, 20}, {"StaticText9", 441, 217, 124, 20},
-        {"StaticText1", 328, 14, 63, 20},   {"StaticText2", 395, 14, 127, 20},  {"PopupMenu1", 328, 45, 63, 20},
-        {"EditField1", 395, 45, 127, 22},   {"PushButton1", 495, 94, 80, 20},
+        {"Rectangle1", 297, 126, 282, 131},
+        {"StaticText3", 308, 140, 92, 20},
+        {"StaticText4", 418, 140, 17, 20},
+        {"StaticText5", 441, 140, 127, 20},
+        {"StaticText6", 308, 178, 92, 20},
+        {"Canvas1", 405, 181, 20, 13},
+        {"StaticText7", 441, 178, 127, 20},
+        {"StaticText8", 308, 217, 127, 20},
+        {"StaticText9", 441, 217, 124, 20},
+        {"StaticText1", 328, 14, 63, 20},
+        {"StaticText2", 395, 14, 127, 20},
+        {"PopupMenu1", 328, 45, 63, 20},
+        {"EditField1", 395, 45, 127, 22},
+        {"PushButton1", 495, 94, 80, 20},
     };
 
     // A valid check, and another letter valid with the same number.
@@ -85,14 +94,23 @@ struct Series<Window2> {
     static constexpr const char* secondLine = "printed in";
     static std::string secondLineIn(const std::string& language) { return Localize::kStampIn(language); }
     static std::string seriesIn(const std::string& language) { return Localize::kSecSer(language); }
-    static inline const std::vector<std::string> rows = {"",  "D", "E", "H", "J", "M", "N", "P", "R",
-                                                         "S", "T", "U", "V", "W", "X", "Y", "Z"};
+    static inline const std::vector<std::string> rows = {
+        "", "D", "E", "H", "J", "M", "N", "P", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
     static inline const std::vector<Spot> spots = {
-        {"Rectangle1", 23, 106, 282, 131},  {"StaticText3", 34, 120, 104, 20}, {"StaticText6", 34, 158, 91, 20},
-        {"StaticText7", 167, 158, 127, 20}, {"StaticText8", 34, 197, 127, 20}, {"StaticText9", 167, 197, 124, 20},
-        {"StaticText5", 167, 120, 127, 20}, {"Canvas1", 138, 161, 20, 13},     {"StaticText4", 144, 120, 17, 20},
-        {"StaticText1", 252, 6, 63, 20},    {"StaticText2", 317, 6, 127, 20},  {"PopupMenu1", 252, 32, 63, 20},
-        {"EditField1", 317, 32, 120, 22},   {"PushButton1", 340, 74, 80, 20},
+        {"Rectangle1", 23, 106, 282, 131},
+        {"StaticText3", 34, 120, 104, 20},
+        {"StaticText6", 34, 158, 91, 20},
+        {"StaticText7", 167, 158, 127, 20},
+        {"StaticText8", 34, 197, 127, 20},
+        {"StaticText9", 167, 197, 124, 20},
+        {"StaticText5", 167, 120, 127, 20},
+        {"Canvas1", 138, 161, 20, 13},
+        {"StaticText4", 144, 120, 17, 20},
+        {"StaticText1", 252, 6, 63, 20},
+        {"StaticText2", 317, 6, 127, 20},
+        {"PopupMenu1", 252, 32, 63, 20},
+        {"EditField1", 317, 32, 120, 22},
+        {"PushButton1", 340, 74, 80, 20},
     };
 
     static constexpr const char* letter = "X";
@@ -102,8 +120,8 @@ struct Series<Window2> {
     static std::string countryIn(const std::string& language) { return Localize::kGer(language); }
 };
 
-const char* const kPanelControls[] = {"StaticText3", "StaticText6", "StaticText7", "StaticText8",
-                                      "StaticText9", "StaticText5", "Canvas1",     "StaticText4"};
+const char* const kPanelControls[] = {
+    "StaticText3", "StaticText6", "StaticText7", "StaticText8", "StaticText9", "StaticText5", "Canvas1", "StaticText4"};
 
 template <class W>
 class CheckWindow : public UiTest {
@@ -507,11 +525,14 @@ TEST_P(Masks, RefuseWhatTheyDoNotAdmit)
     EXPECT_EQ(road::field(*w)->text().toStdString(), c.held);
 }
 
-INSTANTIATE_TEST_SUITE_P(CheckWindows, Masks,
+INSTANTIATE_TEST_SUITE_P(CheckWindows,
+                         Masks,
                          ::testing::Values(MaskCase{false, "12ab3-4 5", "12345"},
                                            MaskCase{false, "A0000000009", "0000000009"},
-                                           MaskCase{false, "000000000091", "00000000009"}, MaskCase{true, "5", ""},
-                                           MaskCase{true, "AB1", "A1"}, MaskCase{true, "x12", "x12"},
+                                           MaskCase{false, "000000000091", "00000000009"},
+                                           MaskCase{true, "5", ""},
+                                           MaskCase{true, "AB1", "A1"},
+                                           MaskCase{true, "x12", "x12"},
                                            MaskCase{true, "A00000000001", "A0000000000"},
                                            MaskCase{true, "Z-9 9", "Z99"}));
 
@@ -576,11 +597,14 @@ TEST_P(WindowMenuMarks, FollowTheFrontWindow)
     EXPECT_EQ(secondo->Checked(), c.secondChecked);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CheckWindows, WindowMenuMarks,
-    ::testing::Values(MarkCase{false, Front::First, true, false}, MarkCase{true, Front::First, true, false},
-                      MarkCase{false, Front::Second, false, true}, MarkCase{true, Front::Second, false, true},
-                      MarkCase{false, Front::Other, false, false}, MarkCase{true, Front::Other, false, false}));
+INSTANTIATE_TEST_SUITE_P(CheckWindows,
+                         WindowMenuMarks,
+                         ::testing::Values(MarkCase{false, Front::First, true, false},
+                                           MarkCase{true, Front::First, true, false},
+                                           MarkCase{false, Front::Second, false, true},
+                                           MarkCase{true, Front::Second, false, true},
+                                           MarkCase{false, Front::Other, false, false},
+                                           MarkCase{true, Front::Other, false, false}));
 
 class TwoWindows : public UiTest {};
 

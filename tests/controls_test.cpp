@@ -208,7 +208,8 @@ TEST_P(MaskedTyping, KeepsWhatTheMaskAdmits)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    TextField, MaskedTyping,
+    TextField,
+    MaskedTyping,
     ::testing::Values(MaskCase{"LettersRefused", "99999999999", "abcXYZ", ""},
                       MaskCase{"ElevenDigitsThenNoMore", "99999999999", "123456789012", "12345678901"},
                       MaskCase{"LettersAmongDigitsDropped", "99999999999", "1a2 3-4", "1234"},
@@ -218,7 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MaskCase{"FirstDigitRefused", "A9999999999", "1", ""},
                       MaskCase{"SecondLetterRefused", "A9999999999", "XY12", "X12"},
                       MaskCase{"TwelfthRefused", "A9999999999", "X12345678901", "X1234567890"},
-                      MaskCase{"NonAsciiLetterRefused", "A9999999999",
+                      MaskCase{"NonAsciiLetterRefused",
+                               "A9999999999",
                                "\xC3\xA8"
                                "1",
                                ""},
@@ -375,9 +377,11 @@ TEST_P(PopupRows, AreThePiecesBetweenLineEnds)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(PopupMenu, PopupRows,
+INSTANTIATE_TEST_SUITE_P(PopupMenu,
+                         PopupRows,
                          ::testing::Values(RowsCase{"BlankFirstRow", "\rH\rL", {"", "H", "L"}},
-                                           RowsCase{"Empty", "", {}}, RowsCase{"SingleRow", "H", {"H"}},
+                                           RowsCase{"Empty", "", {}},
+                                           RowsCase{"SingleRow", "H", {"H"}},
                                            RowsCase{"TrailingLineEndGivesBlankLastRow", "H\rL\r", {"H", "L", ""}},
                                            RowsCase{"OtherLineEnds", "H\r\nL\nM", {"H", "L", "M"}},
                                            RowsCase{"FirstSeriesLetters",
@@ -494,11 +498,11 @@ TEST_F(FieldClicks, ContextMenuEventRaisesConstructContextualMenuAndNoQtMenu)
 {
     handleContextual = false;
     std::shared_ptr<MenuItem> given;
-    field->ConstructContextualMenu = [&given](const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>& base,
-                                              std::int64_t, std::int64_t) {
-        given = base;
-        return false;
-    };
+    field->ConstructContextualMenu =
+        [&given](const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>& base, std::int64_t, std::int64_t) {
+            given = base;
+            return false;
+        };
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(edit, &event);
     ASSERT_NE(given, nullptr);
@@ -510,15 +514,15 @@ TEST_F(FieldClicks, ContextMenuEventRaisesConstructContextualMenuAndNoQtMenu)
 TEST_F(FieldClicks, BaseMenuWithItemsIsPoppedUpWhenTheHandlerSaysSo)
 {
     handleContextual = false;
-    field->ConstructContextualMenu = [](const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>& base,
-                                        std::int64_t, std::int64_t) {
-        auto item = std::make_shared<MenuItem>();
-        item->Constructor();
-        item->SetName("Extra");
-        item->SetText("Extra");
-        base->Append(item);
-        return true;
-    };
+    field->ConstructContextualMenu =
+        [](const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>& base, std::int64_t, std::int64_t) {
+            auto item = std::make_shared<MenuItem>();
+            item->Constructor();
+            item->SetName("Extra");
+            item->SetText("Extra");
+            base->Append(item);
+            return true;
+        };
     std::shared_ptr<MenuItem> shown;
     MenuItem::SetPopUpChooserForTesting([&shown](const std::shared_ptr<MenuItem>& menu) {
         shown = menu;
@@ -566,8 +570,10 @@ TEST_P(LabelAlignment, FollowsTheCode)
     EXPECT_EQ(label->TextAlign(), GetParam().code);
 }
 
-INSTANTIATE_TEST_SUITE_P(Label, LabelAlignment,
-                         ::testing::Values(AlignCase{0, Qt::AlignLeft}, AlignCase{1, Qt::AlignHCenter},
+INSTANTIATE_TEST_SUITE_P(Label,
+                         LabelAlignment,
+                         ::testing::Values(AlignCase{0, Qt::AlignLeft},
+                                           AlignCase{1, Qt::AlignHCenter},
                                            AlignCase{2, Qt::AlignRight}),
                          [](const auto& info) { return "Code" + std::to_string(info.param.code); });
 

@@ -68,8 +68,13 @@ protected:
             return result;
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE",
-                                 "QT_LOGGING_RULES", "QT_MESSAGE_PATTERN", "QT_FATAL_WARNINGS"})
+        for (const char* name : {"DISPLAY",
+                                 "WAYLAND_DISPLAY",
+                                 "QT_QPA_PLATFORM",
+                                 "XDG_SESSION_TYPE",
+                                 "QT_LOGGING_RULES",
+                                 "QT_MESSAGE_PATTERN",
+                                 "QT_FATAL_WARNINGS"})
             env.remove(QString::fromLatin1(name));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir_.path());
         for (const auto& [name, value] : GetParam().variables)
@@ -119,9 +124,11 @@ TEST_P(OpeningTheDisplay, TheApplicationStartsOrSaysSoInOneLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Environments, OpeningTheDisplay,
+    Environments,
+    OpeningTheDisplay,
     ::testing::Values(
-        DisplayCase{"NoDisplayAtAll", {}, false}, DisplayCase{"XServerNotThere", {{"DISPLAY", "<X>"}}, false},
+        DisplayCase{"NoDisplayAtAll", {}, false},
+        DisplayCase{"XServerNotThere", {{"DISPLAY", "<X>"}}, false},
         DisplayCase{"XChosenButNotThere", {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", "<X>"}}, false},
         // A Wayland session whose compositor is gone.
         DisplayCase{

@@ -38,8 +38,8 @@ using namespace corvanta;
 namespace {
 
 const char* const kEditItems[] = {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"};
-const char* const kOtherItems[] = {"FileClose",           "FileQuit", "FinestraPrimaSerie", "FinestraSecondaSerie",
-                                   "HelpCorvantaLeggimi", "FileInfo"};
+const char* const kOtherItems[] = {
+    "FileClose", "FileQuit", "FinestraPrimaSerie", "FinestraSecondaSerie", "HelpCorvantaLeggimi", "FileInfo"};
 
 std::shared_ptr<MenuItem> barItem(const std::string& name)
 {
@@ -216,7 +216,8 @@ TEST_P(EditItemsEnabled, FollowWhatTheCommandCanDo)
     } else {
         // No menu bar to open: worked out before a shortcut, which then does nothing.
         ASSERT_EQ(front->widget()->findChild<QMenuBar*>(), nullptr);
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : front->widget(), Qt::Key_C,
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : front->widget(),
+                        Qt::Key_C,
                         Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(), "9");
     }
@@ -231,8 +232,9 @@ TEST_P(EditItemsEnabled, FollowWhatTheCommandCanDo)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Situations, EditItemsEnabled, ::testing::ValuesIn(kEnableCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Situations, EditItemsEnabled, ::testing::ValuesIn(kEnableCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 // A right click gives the field the focus: only the situations where it has it.
 std::vector<EnableCase> fieldFocusedCases()
@@ -258,7 +260,9 @@ TEST_P(ContextualCopyEnabled, FollowsWhatTheCommandCanDo)
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(Situations, ContextualCopyEnabled, ::testing::ValuesIn(fieldFocusedCases()),
+INSTANTIATE_TEST_SUITE_P(Situations,
+                         ContextualCopyEnabled,
+                         ::testing::ValuesIn(fieldFocusedCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // --- Shortcuts -----------------------------------------------------------------
@@ -317,8 +321,9 @@ TEST_P(EditShortcuts, ActOnceThroughTheMenuAndOnlyWhenTheItemIsEnabled)
     EXPECT_EQ(field->selectedText().toStdString(), c.selected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, EditShortcuts, ::testing::ValuesIn(kShortcutCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, EditShortcuts, ::testing::ValuesIn(kShortcutCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 // --- Clear ---------------------------------------------------------------------
 
@@ -351,7 +356,8 @@ TEST_P(ClearRemovesOnlyTheSelection, AndNothingWithoutOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Routes, ClearRemovesOnlyTheSelection,
+    Routes,
+    ClearRemovesOnlyTheSelection,
     ::testing::Values(ClearRoute{"TheMenuBar",
                                  [](const std::shared_ptr<Window1>& w) {
                                      QAction* clear = drawn(*w, "EditClear");
@@ -409,7 +415,8 @@ TEST_P(FieldKeys, SelectAllCopyAndPaste)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Windows, FieldKeys,
+    Windows,
+    FieldKeys,
     ::testing::Values(FieldPlace{"WithoutAnyMenuBar", [](BareWindow&) { RegisterAppObject(nullptr); }},
                       FieldPlace{"UnderTheApplicationsBar", [](BareWindow&) {}},
                       FieldPlace{"UnderABarOfItsOwn",
@@ -437,16 +444,16 @@ TEST_F(FieldsOwnMenu, APasteChosenInItActsOnce)
     window->AddControl(control, "Field");
     control->SetProperties(PropertyList({{"Width", 120}, {"Height", 22}}));
     int offered = 0;
-    control->ConstructContextualMenu = [&](const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>& base,
-                                           std::int64_t, std::int64_t) {
-        ++offered;
-        auto paste = std::make_shared<MenuItem>();
-        paste->Constructor();
-        paste->SetName("EditPaste");
-        paste->SetText("Paste");
-        base->Append(paste);
-        return true;
-    };
+    control->ConstructContextualMenu =
+        [&](const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>& base, std::int64_t, std::int64_t) {
+            ++offered;
+            auto paste = std::make_shared<MenuItem>();
+            paste->Constructor();
+            paste->SetName("EditPaste");
+            paste->SetText("Paste");
+            base->Append(paste);
+            return true;
+        };
     MenuItem::SetPopUpChooserForTesting([](const std::shared_ptr<MenuItem>& menu) { return menu->Child("EditPaste"); });
     auto* edit = qobject_cast<QLineEdit*>(control->widget());
     ASSERT_NE(edit, nullptr);

@@ -171,7 +171,8 @@ TEST_P(InfoPlacementTest, ControlSitsWhereItsListPutsIt)
 }
 
 // The picture across the top, the two lines under it, OK at the bottom.
-INSTANTIATE_TEST_SUITE_P(Controls, InfoPlacementTest,
+INSTANTIATE_TEST_SUITE_P(Controls,
+                         InfoPlacementTest,
                          ::testing::Values(Placement{"StaticText1", "Label", 20, 302, 385, 20},
                                            Placement{"StaticText2", "Label", 20, 326, 385, 20},
                                            Placement{"PushButton1", "PushButton", 172, 400, 80, 22},

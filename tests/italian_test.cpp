@@ -203,7 +203,9 @@ TEST_P(ItalianWindow, PanelSecondLineFitsItsLabel)
         EXPECT_LE(overflow(label, points), 0) << points << " pt";
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, ItalianWindow, ::testing::Values(firstSeries(), secondSeries()),
+INSTANTIATE_TEST_SUITE_P(Windows,
+                         ItalianWindow,
+                         ::testing::Values(firstSeries(), secondSeries()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct PanelCase {
@@ -248,8 +250,13 @@ TEST_P(ItalianPanel, ReadsAsItalianForTheLetter)
         EXPECT_EQ(road::shown(*w, "StaticText9"), valid ? "sono validi" : "NON sono validi");
 
         // Nothing the panel shows is cut off at the test's font.
-        for (const char* name : {"StaticText3", "StaticText4", "StaticText5", "StaticText6", "StaticText7",
-                                 "StaticText8", "StaticText9"}) {
+        for (const char* name : {"StaticText3",
+                                 "StaticText4",
+                                 "StaticText5",
+                                 "StaticText6",
+                                 "StaticText7",
+                                 "StaticText8",
+                                 "StaticText9"}) {
             auto* label = w->widget()->findChild<QLabel*>(name);
             ASSERT_NE(label, nullptr) << name;
             EXPECT_LE(overflow(label), 0) << name << " \"" << label->text().toStdString() << "\"";
@@ -257,8 +264,9 @@ TEST_P(ItalianPanel, ReadsAsItalianForTheLetter)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLetter, ItalianPanel, ::testing::ValuesIn(everyLetter()),
-                         [](const auto& info) { return std::string(info.param.kind->name) + "_" + info.param.letter; });
+INSTANTIATE_TEST_SUITE_P(EveryLetter, ItalianPanel, ::testing::ValuesIn(everyLetter()), [](const auto& info) {
+    return std::string(info.param.kind->name) + "_" + info.param.letter;
+});
 
 // --- The version rule, in whole runs -------------------------------------
 
@@ -305,12 +313,14 @@ protected:
 TEST_P(ItalianRunDeathTest, MenuTitlesFollowTheSystemVersion)
 {
     const VersionCase& c = GetParam();
-    EXPECT_EXIT(runAndPrintTitles(c.version), ::testing::ExitedWithCode(0),
+    EXPECT_EXIT(runAndPrintTitles(c.version),
+                ::testing::ExitedWithCode(0),
                 std::string("window=Corvanta \\(Prima serie\\) titles=") + c.titles + "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Versions, ItalianRunDeathTest,
+    Versions,
+    ItalianRunDeathTest,
     ::testing::Values(VersionCase{"Mac10_7", std::make_pair(10, 7), "Archivio/Composizione/Finestra/Aiuto/"},
                       VersionCase{"Mac10_10", std::make_pair(10, 10), "File/Composizione/Finestra/Aiuto/"},
                       VersionCase{"Mac10_11", std::make_pair(10, 11), "File/Modifica/Finestra/Aiuto/"},
@@ -335,15 +345,20 @@ TEST_P(ReadMeMenus, NameTheMenusAsTheMenuBarDoes)
     const std::string language = GetParam();
     const QByteArray text = readMe(language);
     ASSERT_FALSE(text.isEmpty()) << "no read-me for " << language;
-    for (const std::string& heading : {Localize::kArchivio(language), Localize::kCompos(language),
-                                       Localize::kFinestra(language), Localize::kAiuto(language)})
+    for (const std::string& heading : {Localize::kArchivio(language),
+                                       Localize::kCompos(language),
+                                       Localize::kFinestra(language),
+                                       Localize::kAiuto(language)})
         EXPECT_TRUE(text.contains(QByteArray::fromStdString("{\\b " + heading + ":}"))) << heading;
-    for (const std::string& item : {Localize::kPriSer(language), Localize::kSecSer(language),
-                                    Localize::kCorvantaRead(language), Localize::kInfo(language)})
+    for (const std::string& item : {Localize::kPriSer(language),
+                                    Localize::kSecSer(language),
+                                    Localize::kCorvantaRead(language),
+                                    Localize::kInfo(language)})
         EXPECT_TRUE(text.contains(QByteArray::fromStdString("{\\b " + item + "}"))) << item;
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, ReadMeMenus, ::testing::Values("en", "it"),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Languages, ReadMeMenus, ::testing::Values("en", "it"), [](const auto& info) {
+    return std::string(info.param);
+});
 
 } // namespace

@@ -119,8 +119,11 @@ bool writeTable(const QString& resources, const std::string& language, const std
         return false;
     QProcess lrelease;
     lrelease.start(tool,
-                   {QStringLiteral("-idbased"), QStringLiteral("-silent"), base + QStringLiteral(".ts"),
-                    QStringLiteral("-qm"), base + QStringLiteral(".qm")});
+                   {QStringLiteral("-idbased"),
+                    QStringLiteral("-silent"),
+                    base + QStringLiteral(".ts"),
+                    QStringLiteral("-qm"),
+                    base + QStringLiteral(".qm")});
     return lrelease.waitForFinished(60000) && lrelease.exitStatus() == QProcess::NormalExit && lrelease.exitCode() == 0
         && QFile::exists(base + QStringLiteral(".qm"));
 }
@@ -190,7 +193,9 @@ TEST_P(EveryConstant, LooksUpAgainOnEveryRead)
     EXPECT_EQ(SystemClass::LookupCount(), before + 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Localize, EveryConstant, ::testing::ValuesIn(kConstants),
+INSTANTIATE_TEST_SUITE_P(Localize,
+                         EveryConstant,
+                         ::testing::ValuesIn(kConstants),
                          [](const ::testing::TestParamInfo<Constant>& info) { return std::string(info.param.name); });
 
 TEST(LocalizeTable, ListsFortyFourConstants)
@@ -258,7 +263,8 @@ TEST_P(CorruptTable, FallsBackToTheDefaults)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Localize, CorruptTable,
+    Localize,
+    CorruptTable,
     ::testing::Values(CorruptCase{"Junk", QByteArray("this is not a translation table at all")},
                       CorruptCase{"Empty", QByteArray()},
                       // The right magic number followed by garbage.
@@ -313,8 +319,10 @@ public:
 
 const bool probeRegistered = [] {
     if (std::getenv(kProbeVariable))
-        ::testing::RegisterTest("LocalizeEnvironmentProbe", "Print", nullptr, nullptr, __FILE__, __LINE__,
-                                []() -> ::testing::Test* { return new EnvironmentProbe; });
+        ::testing::RegisterTest(
+            "LocalizeEnvironmentProbe", "Print", nullptr, nullptr, __FILE__, __LINE__, []() -> ::testing::Test* {
+                return new EnvironmentProbe;
+            });
     return true;
 }();
 
@@ -351,7 +359,8 @@ TEST_P(EmptyLanguage, FollowsTheEnvironment)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Localize, EmptyLanguage,
+    Localize,
+    EmptyLanguage,
     ::testing::Values(
         EnvironmentCase{"ItalianLang", {{"LANG", "it_IT.UTF-8"}}, "it", "Chiudi"},
         EnvironmentCase{"SwissItalianLang", {{"LANG", "it_CH.UTF-8"}}, "it", "Chiudi"},

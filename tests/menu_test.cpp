@@ -399,11 +399,15 @@ TEST_P(ShortcutMapping, ShortcutTextBecomesTheQtKeySequence)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ShortcutMapping,
-                         ::testing::Values(ShortcutCase{"Cmd+W", "Ctrl+W"}, ShortcutCase{"Cmd+Q", "Ctrl+Q"},
-                                           ShortcutCase{"Cmd+1", "Ctrl+1"}, ShortcutCase{"", ""},
+INSTANTIATE_TEST_SUITE_P(Texts,
+                         ShortcutMapping,
+                         ::testing::Values(ShortcutCase{"Cmd+W", "Ctrl+W"},
+                                           ShortcutCase{"Cmd+Q", "Ctrl+Q"},
+                                           ShortcutCase{"Cmd+1", "Ctrl+1"},
+                                           ShortcutCase{"", ""},
                                            ShortcutCase{"Cmd+Shift+Z", "Ctrl+Shift+Z"},
-                                           ShortcutCase{"Option+Cmd+X", "Ctrl+Alt+X"}, ShortcutCase{"Ctrl+K", "Meta+K"},
+                                           ShortcutCase{"Option+Cmd+X", "Ctrl+Alt+X"},
+                                           ShortcutCase{"Ctrl+K", "Meta+K"},
                                            ShortcutCase{"cmd+a", "Ctrl+A"}));
 
 TEST_F(MenuUiTest, PropertyChangesShowInEveryWindowWithoutRebuilding)

@@ -131,7 +131,9 @@ TEST_P(EveryAccessor, LoadsItsFileOnceAndHandsOutTheSameObject)
     EXPECT_EQ(Picture::OpenCount(), before + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, EveryAccessor, ::testing::Range<std::size_t>(0, std::size(kAccessors)),
+INSTANTIATE_TEST_SUITE_P(Pictures,
+                         EveryAccessor,
+                         ::testing::Range<std::size_t>(0, std::size(kAccessors)),
                          [](const ::testing::TestParamInfo<std::size_t>& info) {
                              return std::string(kAccessors[info.param].name);
                          });
@@ -149,7 +151,9 @@ TEST_P(BundleImage, IsInTheBundleAndReadable)
     EXPECT_GT(picture->Height(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, BundleImage, ::testing::Range<std::size_t>(0, std::size(kAccessors)),
+INSTANTIATE_TEST_SUITE_P(Pictures,
+                         BundleImage,
+                         ::testing::Range<std::size_t>(0, std::size(kAccessors)),
                          [](const ::testing::TestParamInfo<std::size_t>& info) {
                              return std::string(kAccessors[info.param].name);
                          });
@@ -249,9 +253,11 @@ TEST_P(NameOutsideTheFolder, GivesNilWithoutReading)
     EXPECT_EQ(Picture::OpenCount(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, NameOutsideTheFolder,
-                         ::testing::Values("", ".", "..", "../austria.png", "sub/austria.png", "sub\\austria.png",
-                                           "./sub/austria.png", "/etc/hostname"));
+INSTANTIATE_TEST_SUITE_P(
+    Pictures,
+    NameOutsideTheFolder,
+    ::testing::Values(
+        "", ".", "..", "../austria.png", "sub/austria.png", "sub\\austria.png", "./sub/austria.png", "/etc/hostname"));
 
 TEST_F(PicturesTest, FolderNamedLikeAnImageGivesNil)
 {

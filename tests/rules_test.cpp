@@ -30,12 +30,16 @@ class DigitalRoot : public ::testing::TestWithParam<RootCase> {};
 
 TEST_P(DigitalRoot, SumsDigitsUntilOneIsLeft) { EXPECT_EQ(digitalRoot(GetParam().s), GetParam().root) << GetParam().s; }
 
-INSTANTIATE_TEST_SUITE_P(Rules, DigitalRoot,
-                         ::testing::Values(RootCase{"", 0}, RootCase{repeat('0', 11), 0},
+INSTANTIATE_TEST_SUITE_P(Rules,
+                         DigitalRoot,
+                         ::testing::Values(RootCase{"", 0},
+                                           RootCase{repeat('0', 11), 0},
                                            RootCase{repeat('9', 11), 9}, // 99, then 18, then 9
                                            RootCase{"12345678901", 1},   // 46, then 10, then 1
                                            RootCase{"12A", 3},           // a letter counts 0
-                                           RootCase{"ABC", 0}, RootCase{"00000000009", 9}, RootCase{"00000000005", 5}));
+                                           RootCase{"ABC", 0},
+                                           RootCase{"00000000009", 9},
+                                           RootCase{"00000000005", 5}));
 
 struct CheckDigitCase {
     std::string letter;
@@ -51,7 +55,8 @@ TEST_P(FirstSeriesCheckDigit, TestsTheLastDigit)
     EXPECT_EQ(firstSeriesCheckDigit(c.letter, c.s), c.valid) << c.letter << c.s;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, FirstSeriesCheckDigit,
+INSTANTIATE_TEST_SUITE_P(Rules,
+                         FirstSeriesCheckDigit,
                          ::testing::Values(CheckDigitCase{"H", repeat('0', 10) + "9", true},
                                            CheckDigitCase{"H", repeat('0', 11), false}, // the check digit would be 9
                                            CheckDigitCase{"H", repeat('0', 9) + "90", false}, // right sum, final 0
@@ -78,13 +83,17 @@ TEST_P(SecondSeriesSum, ReducesLetterValuesAndDigits)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rules, SecondSeriesSum,
-    ::testing::Values(SumCase{"DA" + repeat('0', 10), 5}, SumCase{"Z0" + repeat('0', 10), 1}, // 10, then 1
-                      SumCase{"D0" + repeat('0', 10), -12},                                   // returned unchanged
+    Rules,
+    SecondSeriesSum,
+    ::testing::Values(SumCase{"DA" + repeat('0', 10), 5},
+                      SumCase{"Z0" + repeat('0', 10), 1},   // 10, then 1
+                      SumCase{"D0" + repeat('0', 10), -12}, // returned unchanged
                       SumCase{"D0" + repeat('0', 7) + "199", 7},
                       SumCase{"D0" + repeat('0', 8) + "55", -2}, // -2 stays, though -2 mod 9 is 7
-                      SumCase{"D0" + repeat('0', 8) + "57", 0}, SumCase{"XA" + repeat('0', 10), 7},
-                      SumCase{"XA" + repeat('0', 9) + "1", 8}, SumCase{"ZZ" + repeat('9', 10), 7}, // 142, 7
+                      SumCase{"D0" + repeat('0', 8) + "57", 0},
+                      SumCase{"XA" + repeat('0', 10), 7},
+                      SumCase{"XA" + repeat('0', 9) + "1", 8},
+                      SumCase{"ZZ" + repeat('9', 10), 7}, // 142, 7
                       SumCase{"DA" + repeat('0', 10), 5},
                       SumCase{"12A", 3},                           // short: no letter values, a letter counts 0
                       SumCase{"ZZ12345678", 26 + 26 + 36 - 9 * 9}, // exactly ten: letter values and all ten characters
@@ -130,5 +139,6 @@ TEST_P(NetRules, SecondSeriesValidExactlyWhenVIsPositiveAndSevenModNine)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, NetRules, ::testing::Range('A', static_cast<char>('Z' + 1)),
-                         [](const auto& info) { return std::string(1, info.param); });
+INSTANTIATE_TEST_SUITE_P(Rules, NetRules, ::testing::Range('A', static_cast<char>('Z' + 1)), [](const auto& info) {
+    return std::string(1, info.param);
+});

@@ -113,7 +113,8 @@ TEST_P(ChildGuard, NameThatWouldLeaveTheFolderGivesNil)
     EXPECT_EQ(resources->Child(GetParam()), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Services, ChildGuard,
+INSTANTIATE_TEST_SUITE_P(Services,
+                         ChildGuard,
                          ::testing::Values("../x", "a/b", ".", "..", "", "a\\b", "/etc", "../Resources", "x/"));
 
 TEST_F(FolderItemTest, LaunchHandsThePathToTheLauncher)
@@ -402,8 +403,10 @@ TEST_P(ApplicationWithoutIcon, StartsWithNoneAndReportsNothing)
     EXPECT_EQ(err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Application, ApplicationWithoutIcon,
-                         ::testing::Values(IconFileCase{"FileMissing", nullptr}, IconFileCase{"FileEmpty", ""},
+INSTANTIATE_TEST_SUITE_P(Application,
+                         ApplicationWithoutIcon,
+                         ::testing::Values(IconFileCase{"FileMissing", nullptr},
+                                           IconFileCase{"FileEmpty", ""},
                                            IconFileCase{"FileNotAPicture", "not a PNG"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
@@ -570,13 +573,16 @@ TEST_P(UnhandledExceptionOutput, NamesTheClassAndTheMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Services, UnhandledExceptionOutput,
-    ::testing::Values(ReportCase{"NilObject", std::make_exception_ptr(NilObjectException("nil object used")),
+    Services,
+    UnhandledExceptionOutput,
+    ::testing::Values(ReportCase{"NilObject",
+                                 std::make_exception_ptr(NilObjectException("nil object used")),
                                  "Unhandled NilObjectException: nil object used\n"},
                       ReportCase{"ThreadAccessingUI",
                                  std::make_exception_ptr(ThreadAccessingUIException("not the main thread")),
                                  "Unhandled ThreadAccessingUIException: not the main thread\n"},
-                      ReportCase{"KeyNotFound", std::make_exception_ptr(KeyNotFoundException("Foo")),
+                      ReportCase{"KeyNotFound",
+                                 std::make_exception_ptr(KeyNotFoundException("Foo")),
                                  "Unhandled KeyNotFoundException: Foo\n"},
                       ReportCase{"Nothing", std::exception_ptr(), ""}),
     [](const ::testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });

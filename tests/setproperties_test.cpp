@@ -166,8 +166,9 @@ TEST_P(EveryStoredList, AppliesToItsClass)
     EXPECT_NO_THROW(control->SetProperties(e.bytes));
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, EveryStoredList, ::testing::ValuesIn(storedlists::Table()),
-                         [](const auto& info) { return info.param.window + "_" + info.param.target; });
+INSTANTIATE_TEST_SUITE_P(Windows, EveryStoredList, ::testing::ValuesIn(storedlists::Table()), [](const auto& info) {
+    return info.param.window + "_" + info.param.target;
+});
 
 // ------------------------------------------------------------------ failures
 

@@ -107,7 +107,8 @@ TEST_P(StartupMenuTest, ChoosingTheItemRunsItsApplicationHandler)
     EXPECT_EQ(NotNil(Window::At(0))->classRecord().name(), c.opens);
 }
 
-INSTANTIATE_TEST_SUITE_P(Items, StartupMenuTest,
+INSTANTIATE_TEST_SUITE_P(Items,
+                         StartupMenuTest,
                          ::testing::Values(MenuChoice{"FileInfo", "Info.Info"},
                                            MenuChoice{"FinestraPrimaSerie", "Window1.Window1"},
                                            MenuChoice{"FinestraSecondaSerie", "Window2.Window2"}),
@@ -211,7 +212,8 @@ TEST_F(RunProcessDeathTest, TheQuitCommandEndsTheRunWithZero)
             whenTheLoopRuns([] { ChooseMenuItem(NotNil(MenuBar1::implicitInstance()->Lookup("FileQuit"))); });
             runProcessAndReport();
         },
-        ::testing::ExitedWithCode(0), "loop: windows=1 .*\nrc=0 finalized=1 windows=1 app=1");
+        ::testing::ExitedWithCode(0),
+        "loop: windows=1 .*\nrc=0 finalized=1 windows=1 app=1");
 }
 
 TEST_F(RunProcessDeathTest, ClosingTheLastWindowEndsTheRun)
@@ -222,7 +224,8 @@ TEST_F(RunProcessDeathTest, ClosingTheLastWindowEndsTheRun)
             whenTheLoopRuns([] { NotNil(Window::At(0))->Close(); });
             runProcessAndReport();
         },
-        ::testing::ExitedWithCode(0), "loop: windows=1 .*\nrc=0 finalized=1 windows=0 app=1");
+        ::testing::ExitedWithCode(0),
+        "loop: windows=1 .*\nrc=0 finalized=1 windows=0 app=1");
 }
 
 // The Italian titles show in the window's own menu bar: one bar for all.
@@ -246,7 +249,8 @@ TEST_F(RunProcessDeathTest, ItalianTitlesOnAnOldSystemShowInTheWindow)
             });
             runProcessAndReport();
         },
-        ::testing::ExitedWithCode(0), "titles=Archivio/Composizione/");
+        ::testing::ExitedWithCode(0),
+        "titles=Archivio/Composizione/");
 }
 
 // The menu bar fails only the first time it is built: a late start-up that
@@ -278,7 +282,8 @@ TEST_F(RunProcessDeathTest, AFailedInitializerEndsTheRunAtOnceWithOne)
             exitIfTheLoopRuns();
             runProcessAndReport();
         },
-        ::testing::ExitedWithCode(1), "rc=1 finalized=0 windows=0 app=0 reported=0\n$");
+        ::testing::ExitedWithCode(1),
+        "rc=1 finalized=0 windows=0 app=0 reported=0\n$");
 }
 
 // Standard error that refuses every write; with badbit among its exceptions
@@ -316,7 +321,8 @@ TEST_F(RunProcessDeathTest, AFailingUnhandledExceptionHandlerEndsTheRunWithOne)
             exitIfTheLoopRuns();
             runWithRefusingStandardError();
         },
-        ::testing::ExitedWithCode(1), "rc=1 finalized=0 reported=1\n$");
+        ::testing::ExitedWithCode(1),
+        "rc=1 finalized=0 reported=1\n$");
 }
 
 } // namespace

@@ -424,9 +424,18 @@ const std::vector<Expected>& Table()
         t.push_back({"Info", "window", "Window", aboutWindow()});
         t.push_back(
             {"Info", "StaticText1", "Label", label({"StaticText1", "", false, 1, std::nullopt, 0, 385, 302, 20})});
-        t.push_back({"Info", "StaticText2", "Label",
-                     label({"StaticText2", "", false, 1, "Checks serial numbers only; it cannot tell a genuine note.",
-                            1, 385, 326, 20})});
+        t.push_back({"Info",
+                     "StaticText2",
+                     "Label",
+                     label({"StaticText2",
+                            "",
+                            false,
+                            1,
+                            "Checks serial numbers only; it cannot tell a genuine note.",
+                            1,
+                            385,
+                            326,
+                            20})});
         t.push_back({"Info", "PushButton1", "PushButton", pushButton(true, "OK", 2, {172, 400, 80, 22})});
         t.push_back({"Info", "ImageWell1", "ImageWell", imageWell()});
         return t;

@@ -28,8 +28,10 @@ std::string built(const Expected& e)
     using namespace checklists;
     if (e.window == "Info") {
         const std::map<std::string, std::function<const std::string&()>> lists = {
-            {"window", &infolists::WindowList},           {"StaticText1", &infolists::StaticText1List},
-            {"StaticText2", &infolists::StaticText2List}, {"PushButton1", &infolists::PushButton1List},
+            {"window", &infolists::WindowList},
+            {"StaticText1", &infolists::StaticText1List},
+            {"StaticText2", &infolists::StaticText2List},
+            {"PushButton1", &infolists::PushButton1List},
             {"ImageWell1", &infolists::ImageWell1List},
         };
         return lists.at(e.target)();
@@ -87,8 +89,9 @@ TEST_P(StoredList, IsTheDesignsBytes)
     EXPECT_TRUE(list == e.bytes) << whereTheyDiffer(list, e.bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, StoredList, ::testing::ValuesIn(storedlists::Table()),
-                         [](const auto& info) { return info.param.window + "_" + info.param.target; });
+INSTANTIATE_TEST_SUITE_P(Windows, StoredList, ::testing::ValuesIn(storedlists::Table()), [](const auto& info) {
+    return info.param.window + "_" + info.param.target;
+});
 
 // What the design says of the lists' lengths holds for the table itself, so
 // a slip in its spelling shows here and not only as a difference.

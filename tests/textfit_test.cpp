@@ -157,8 +157,13 @@ protected:
                 road::field(*w)->clear();
                 ASSERT_NO_FATAL_FAILURE(road::check(*w, letter, numberFor(firstSeries, letter[0], valid)));
                 ASSERT_TRUE(road::onScreen(*w, "Rectangle1"));
-                for (const char* name : {"StaticText3", "StaticText4", "StaticText5", "StaticText6", "StaticText7",
-                                         "StaticText8", "StaticText9"})
+                for (const char* name : {"StaticText3",
+                                         "StaticText4",
+                                         "StaticText5",
+                                         "StaticText6",
+                                         "StaticText7",
+                                         "StaticText8",
+                                         "StaticText9"})
                     expectLabelShowsWhole(*w, name);
                 verdicts.insert(road::shown(*w, "StaticText9"));
                 EXPECT_TRUE(w->widget()->findChild<QLabel*>("StaticText9")->font().bold());
@@ -208,11 +213,16 @@ TEST_P(TextFits, TheNumberFieldsTextShowsWhole)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(DesktopFonts, TextFits,
-                         ::testing::Values(FitCase{"English8pt", 8, "zz"}, FitCase{"English11pt", 11, "zz"},
-                                           FitCase{"English13pt", 13, "zz"}, FitCase{"English14pt", 14, "zz"},
-                                           FitCase{"Italian8pt", 8, "it"}, FitCase{"Italian11pt", 11, "it"},
-                                           FitCase{"Italian13pt", 13, "it"}, FitCase{"Italian14pt", 14, "it"}),
+INSTANTIATE_TEST_SUITE_P(DesktopFonts,
+                         TextFits,
+                         ::testing::Values(FitCase{"English8pt", 8, "zz"},
+                                           FitCase{"English11pt", 11, "zz"},
+                                           FitCase{"English13pt", 13, "zz"},
+                                           FitCase{"English14pt", 14, "zz"},
+                                           FitCase{"Italian8pt", 8, "it"},
+                                           FitCase{"Italian11pt", 11, "it"},
+                                           FitCase{"Italian13pt", 13, "it"},
+                                           FitCase{"Italian14pt", 14, "it"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // --- The fit on a window of its own ------------------------------------------

@@ -23,8 +23,8 @@ using namespace corvanta;
 
 namespace {
 
-const char* const kPanelControls[] = {"StaticText3", "StaticText6", "StaticText7", "StaticText8",
-                                      "StaticText9", "StaticText5", "Canvas1",     "StaticText4"};
+const char* const kPanelControls[] = {
+    "StaticText3", "StaticText6", "StaticText7", "StaticText8", "StaticText9", "StaticText5", "Canvas1", "StaticText4"};
 
 using Window1Test = UiTest;
 
@@ -73,7 +73,9 @@ TEST_P(FirstSeriesTable, RowHoldsItsCountryFlagAndRoot)
     EXPECT_EQ(row.expectedRoot, 9 - expected.letter[0] % 9);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryRow, FirstSeriesTable, ::testing::Range<std::size_t>(0, std::size(kFirstSeriesRows)),
+INSTANTIATE_TEST_SUITE_P(EveryRow,
+                         FirstSeriesTable,
+                         ::testing::Range<std::size_t>(0, std::size(kFirstSeriesRows)),
                          [](const auto& info) { return std::string(kFirstSeriesRows[info.param].letter); });
 
 // --- The check --------------------------------------------------------------
@@ -119,7 +121,8 @@ TEST_P(FirstSeriesCheck, ShowsCountryFlagAndVerdict)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, FirstSeriesCheck,
+    Examples,
+    FirstSeriesCheck,
     ::testing::Values(FirstSeriesCase{"H", "00000000009", "Slovenia", &_x_slovenia::slovenia, true},
                       // The digital root 9 is right but a final 0 never passes.
                       FirstSeriesCase{"H", "00000000090", "Slovenia", &_x_slovenia::slovenia, false},
@@ -138,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Every letter the pop-up offers, with ten zeros and its expected root as the check digit.
 INSTANTIATE_TEST_SUITE_P(
-    EveryLetter, FirstSeriesCheck,
+    EveryLetter,
+    FirstSeriesCheck,
     ::testing::Values(FirstSeriesCase{"H", "00000000009", "Slovenia", &_x_slovenia::slovenia, true},
                       FirstSeriesCase{"L", "00000000005", "Finland", &_x_finlandia::finlandia, true},
                       FirstSeriesCase{"M", "00000000004", "Portugal", &_x_portogallo::portogallo, true},
@@ -158,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
 // The rows the pop-up does not offer check the same way once it has them:
 // valid with the row's expected root as the last digit, invalid with one more.
 INSTANTIATE_TEST_SUITE_P(
-    RowsNotOffered, FirstSeriesCheck,
+    RowsNotOffered,
+    FirstSeriesCheck,
     ::testing::Values(FirstSeriesCase{"F", "00000000002", "Malta", &_x_malta::malta, true, false},
                       FirstSeriesCase{"F", "00000000003", "Malta", &_x_malta::malta, false, false},
                       FirstSeriesCase{"G", "00000000001", "Cyprus", &_x_cipro::cipro, true, false},

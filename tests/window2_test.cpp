@@ -19,8 +19,8 @@ using namespace corvanta;
 
 namespace {
 
-const char* const kPanelControls[] = {"StaticText3", "StaticText6", "StaticText7", "StaticText8",
-                                      "StaticText9", "StaticText5", "Canvas1",     "StaticText4"};
+const char* const kPanelControls[] = {
+    "StaticText3", "StaticText6", "StaticText7", "StaticText8", "StaticText9", "StaticText5", "Canvas1", "StaticText4"};
 
 using Window2Test = UiTest;
 
@@ -61,7 +61,8 @@ TEST_P(SecondSeriesCheck, ShowsCountryFlagAndVerdict)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, SecondSeriesCheck,
+    Examples,
+    SecondSeriesCheck,
     ::testing::Values(
         // v = 24 + 1 + 0 = 25, reduced to 7.
         SecondSeriesCase{"X", "A0000000000", "A0000000000", "Germany", &_x_germania::germania, true},
@@ -82,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
 // Each of the sixteen letters with A and ten zeros: v is the letter's value + 1,
 // which makes 7 only for X (24 + 1 = 25).
 INSTANTIATE_TEST_SUITE_P(
-    EveryLetter, SecondSeriesCheck,
+    EveryLetter,
+    SecondSeriesCheck,
     ::testing::Values(
         SecondSeriesCase{"D", "A0000000000", "A0000000000", "Poland", &_x_polonia::polonia, false},
         SecondSeriesCase{"E", "A0000000000", "A0000000000", "France", &_x_francia::francia, false},

@@ -201,8 +201,8 @@ TEST_F(WindowList, ConstructionRaisesTheBuildEventsInOrder)
         addControl<PushButton>(w, "Button1");
     });
     ASSERT_NE(log, nullptr);
-    const std::vector<std::string> expected = {"Layout",          "CreateControls", "Label1.Open",
-                                               "AddMenuHandlers", "Open",           "Activate"};
+    const std::vector<std::string> expected = {
+        "Layout", "CreateControls", "Label1.Open", "AddMenuHandlers", "Open", "Activate"};
     EXPECT_EQ(window->log, expected);
     EXPECT_EQ(window->menuHandlersWindow.lock(), window);
     EXPECT_FALSE(window->listedDuringLayout);
@@ -467,14 +467,14 @@ TEST_P(ExceptionHelper, ReportsWhatEscapesAndGivesFalse)
     EXPECT_EQ(ReportedExceptionCount(), before + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Handlers, ExceptionHelper,
-                         ::testing::Values(HelperCase{"Runtime", [] { throw KeyNotFoundException("no item"); },
-                                                      "Unhandled KeyNotFoundException: no item"},
-                                           HelperCase{"Standard", [] { throw std::out_of_range("index 3"); },
-                                                      "Unhandled std::exception: index 3"},
-                                           HelperCase{"Other", [] { throw 42; },
-                                                      "Unhandled exception of unknown type"}),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    Handlers,
+    ExceptionHelper,
+    ::testing::Values(
+        HelperCase{"Runtime", [] { throw KeyNotFoundException("no item"); }, "Unhandled KeyNotFoundException: no item"},
+        HelperCase{"Standard", [] { throw std::out_of_range("index 3"); }, "Unhandled std::exception: index 3"},
+        HelperCase{"Other", [] { throw 42; }, "Unhandled exception of unknown type"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(Handlers, HandlerThatSucceedsGivesItsResultAndReportsNothing)
 {

@@ -133,7 +133,9 @@ QImage cyprus()
     QImage img = blankFlag(kWhite);
     // The copper-coloured island with its north-eastern peninsula, and the
     // two olive branches below it.
-    art(img, 3, 2,
+    art(img,
+        3,
+        2,
         {
             "...........ooo",
             "......oooooo..",
@@ -144,7 +146,9 @@ QImage cyprus()
             "....ooo.......",
         },
         {{'o', QColor(0xD5, 0x78, 0x00)}});
-    art(img, 5, 9,
+    art(img,
+        5,
+        9,
         {
             "g.g....g.g",
             ".ggg..ggg.",
@@ -194,7 +198,9 @@ QImage malta()
 {
     QImage img = vertical({{10, kWhite}, {10, QColor(0xCF, 0x14, 0x2B)}});
     // The George Cross, grey with a darker rim, in the upper hoist.
-    art(img, 1, 1,
+    art(img,
+        1,
+        1,
         {
             "..g..",
             ".dgd.",
@@ -214,7 +220,9 @@ QImage portugal()
 {
     QImage img = vertical({{8, QColor(0x04, 0x6A, 0x38)}, {12, QColor(0xDA, 0x29, 0x1C)}});
     // The armillary sphere on the border of the two fields, the shield on it.
-    art(img, 5, 3,
+    art(img,
+        5,
+        3,
         {
             "..yyy..",
             ".yrrry.",
@@ -236,7 +244,9 @@ QImage slovenia()
     QImage img = horizontal({{4, kWhite}, {5, QColor(0x00, 0x5D, 0xA4)}, {4, QColor(0xED, 0x1C, 0x24)}});
     // The shield across the white and blue stripes: the white mountain under
     // the gold stars, on blue, rimmed red.
-    art(img, 3, 2,
+    art(img,
+        3,
+        2,
         {
             "rrrrr",
             "ryByr",
@@ -258,7 +268,9 @@ QImage spain()
     QImage img = horizontal({{3, red}, {7, QColor(0xF1, 0xBF, 0x00)}, {3, red}});
     // The arms in the hoist half of the yellow band: crown, quartered shield
     // and the two pillars beside it.
-    art(img, 4, 3,
+    art(img,
+        4,
+        3,
         {
             "..cc..",
             "prrwwp",
@@ -433,8 +445,8 @@ void strokePath(QPainter& p, const QPainterPath& path, QColor c, double width)
 }
 
 // A braided guilloche ribbon: two families of waves in opposite phase.
-void ribbon(QPainter& p, double x0, double x1, double y, double amp, double wavelength, int strands, QColor c,
-            double width)
+void ribbon(
+    QPainter& p, double x0, double x1, double y, double amp, double wavelength, int strands, QColor c, double width)
 {
     for (int i = 0; i < strands; ++i) {
         const double ph = 2 * kPi * i / strands * 0.5;
@@ -638,7 +650,12 @@ void drawNote(QPainter& p, const Fonts& fonts, double w, double h, bool serial)
     ribbon(p, r.left(), r.right(), r.bottom() - h * 0.1, h * 0.035, h * 0.3, 4, withAlpha(green, 150), 0.5);
     p.restore();
 
-    rosette(p, fonts, QPointF(r.left() + h * 0.5, 0), h * 0.36, withAlpha(blue, 120), withAlpha(green, 150),
+    rosette(p,
+            fonts,
+            QPointF(r.left() + h * 0.5, 0),
+            h * 0.36,
+            withAlpha(blue, 120),
+            withAlpha(green, 150),
             ochre.darker(140));
 
     const QPainterPath word = textPath(fonts.serifBold, true, h * 0.14, QStringLiteral("EURO"), h * 0.05);
@@ -647,7 +664,8 @@ void drawNote(QPainter& p, const Fonts& fonts, double w, double h, bool serial)
         strokePath(
             p,
             wave(r.left() + h * 1.0, r.right() - h * 0.12, r.top() + h * (0.4 + 0.08 * i), h * 0.02, h * 0.25, i * 1.3),
-            withAlpha(ochre, 170), 0.6);
+            withAlpha(ochre, 170),
+            0.6);
     if (serial) {
         // A first-series number that passes its check.
         const QPainterPath number =
@@ -825,12 +843,23 @@ int main(int argc, char** argv)
     const Fonts fonts = loadFonts();
 
     const std::pair<const char*, QImage (*)()> flags[] = {
-        {"austria.png", austria},        {"belgio.png", belgium},      {"cipro.png", cyprus},
-        {"finlandia.png", finland},      {"francia.png", france},      {"germania.png", germany},
-        {"grecia.png", greece},          {"irlanda.png", ireland},     {"italia.png", italy},
-        {"lussemburgo.png", luxembourg}, {"malta.png", malta},         {"paesi bassi.png", netherlands},
-        {"polonia.png", poland},         {"portogallo.png", portugal}, {"regnounito.png", unitedKingdom},
-        {"slovenia.png", slovenia},      {"spagna.png", spain},
+        {"austria.png", austria},
+        {"belgio.png", belgium},
+        {"cipro.png", cyprus},
+        {"finlandia.png", finland},
+        {"francia.png", france},
+        {"germania.png", germany},
+        {"grecia.png", greece},
+        {"irlanda.png", ireland},
+        {"italia.png", italy},
+        {"lussemburgo.png", luxembourg},
+        {"malta.png", malta},
+        {"paesi bassi.png", netherlands},
+        {"polonia.png", poland},
+        {"portogallo.png", portugal},
+        {"regnounito.png", unitedKingdom},
+        {"slovenia.png", slovenia},
+        {"spagna.png", spain},
     };
     for (const auto& [name, draw] : flags)
         save(draw(), images.filePath(QString::fromLatin1(name)), "PNG");
