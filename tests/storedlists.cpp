@@ -60,7 +60,7 @@ std::string spell(std::initializer_list<std::string> records)
 
 constexpr std::int64_t kIndex = -2147483648LL;
 
-// --- The lists, as the design gives their records ---------------------------
+// --- The lists, record by record, in their stored order ----------------------
 
 struct Spot {
     std::int64_t left, top, width, height;
