@@ -165,17 +165,19 @@ TEST_P(AppOpenItalianTest, RetitlesFileAndEditBySystemVersion)
     EXPECT_TRUE(app->AutoQuit());
 }
 
-INSTANTIATE_TEST_SUITE_P(SystemVersions,
-                         AppOpenItalianTest,
-                         ::testing::Values(VersionCase{10, 0, true, true},
-                                           VersionCase{10, 7, true, true},
-                                           VersionCase{10, 8, false, true},
-                                           VersionCase{10, 9, false, true},
-                                           VersionCase{10, 10, false, true},
-                                           VersionCase{10, 11, false, false},
-                                           VersionCase{10, 15, false, false},
-                                           VersionCase{11, 0, false, false},
-                                           VersionCase{9, 5, false, false}));
+constexpr VersionCase kVersionCases[] = {
+    {10, 0, true, true},
+    {10, 7, true, true},
+    {10, 8, false, true},
+    {10, 9, false, true},
+    {10, 10, false, true},
+    {10, 11, false, false},
+    {10, 15, false, false},
+    {11, 0, false, false},
+    {9, 5, false, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(SystemVersions, AppOpenItalianTest, ::testing::ValuesIn(kVersionCases));
 
 TEST_F(AppTest, BuiltTitlesDifferFromTheItalianOnes)
 {
@@ -319,15 +321,14 @@ TEST_P(AppWindowMenuTest, AClosedWindowComesBackFresh)
     EXPECT_EQ(Window::WindowCount(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Items,
-    AppWindowMenuTest,
-    ::testing::Values(
-        WindowMenuCase{
-            "FinestraPrimaSerie", &App::FinestraPrimaSerie_Action, "Window1.Window1", &openWindow1, &openWindow2},
-        WindowMenuCase{
-            "FinestraSecondaSerie", &App::FinestraSecondaSerie_Action, "Window2.Window2", &openWindow2, &openWindow1}),
-    [](const auto& info) { return std::string(info.param.name); });
+constexpr WindowMenuCase kWindowMenuCases[] = {
+    {"FinestraPrimaSerie", &App::FinestraPrimaSerie_Action, "Window1.Window1", &openWindow1, &openWindow2},
+    {"FinestraSecondaSerie", &App::FinestraSecondaSerie_Action, "Window2.Window2", &openWindow2, &openWindow1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Items, AppWindowMenuTest, ::testing::ValuesIn(kWindowMenuCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 // --- The read-me --------------------------------------------------------
 

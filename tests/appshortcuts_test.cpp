@@ -98,40 +98,38 @@ TEST_P(AppShortcuts, AnswerOverTheAboutWindow)
     GetParam().expect(about, quits);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys,
-                         AppShortcuts,
-                         ::testing::Values(AppShortcut{"SecondSeries",
-                                                       Qt::Key_2,
-                                                       [](const auto& about, std::int64_t) {
-                                                           auto second = Window::ImplicitWindow("Window2.Window2");
-                                                           ASSERT_NE(second, nullptr)
-                                                               << "the second-series window did not open";
-                                                           EXPECT_EQ(Window::At(0), second);
-                                                           EXPECT_TRUE(about->IsOpen());
-                                                       }},
-                                           AppShortcut{"FirstSeries",
-                                                       Qt::Key_1,
-                                                       [](const auto& about, std::int64_t) {
-                                                           EXPECT_EQ(Window::At(0),
-                                                                     Window::ImplicitWindow("Window1.Window1"));
-                                                           EXPECT_TRUE(about->IsOpen());
-                                                       }},
-                                           AppShortcut{"Quit",
-                                                       Qt::Key_Q,
-                                                       [](const auto&, std::int64_t quitsBefore) {
-                                                           EXPECT_EQ(Runtime::QuitCount(), quitsBefore + 1);
-                                                       }},
-                                           // The About window handles no Close, nor does the application.
-                                           AppShortcut{"CloseDoesNothing",
-                                                       Qt::Key_W,
-                                                       [](const auto& about, std::int64_t quitsBefore) {
-                                                           EXPECT_TRUE(about->IsOpen());
-                                                           EXPECT_EQ(Window::At(0), about);
-                                                           EXPECT_NE(Window::ImplicitWindow("Window1.Window1"),
-                                                                     nullptr);
-                                                           EXPECT_EQ(Runtime::QuitCount(), quitsBefore);
-                                                       }}),
-                         [](const auto& info) { return std::string(info.param.name); });
+const AppShortcut kAppShortcuts[] = {
+    {"SecondSeries",
+     Qt::Key_2,
+     [](const auto& about, std::int64_t) {
+         auto second = Window::ImplicitWindow("Window2.Window2");
+         ASSERT_NE(second, nullptr) << "the second-series window did not open";
+         EXPECT_EQ(Window::At(0), second);
+         EXPECT_TRUE(about->IsOpen());
+     }},
+    {"FirstSeries",
+     Qt::Key_1,
+     [](const auto& about, std::int64_t) {
+         EXPECT_EQ(Window::At(0), Window::ImplicitWindow("Window1.Window1"));
+         EXPECT_TRUE(about->IsOpen());
+     }},
+    {"Quit",
+     Qt::Key_Q,
+     [](const auto&, std::int64_t quitsBefore) { EXPECT_EQ(Runtime::QuitCount(), quitsBefore + 1); }},
+    // The About window handles no Close, nor does the application.
+    {"CloseDoesNothing",
+     Qt::Key_W,
+     [](const auto& about, std::int64_t quitsBefore) {
+         EXPECT_TRUE(about->IsOpen());
+         EXPECT_EQ(Window::At(0), about);
+         EXPECT_NE(Window::ImplicitWindow("Window1.Window1"), nullptr);
+         EXPECT_EQ(Runtime::QuitCount(), quitsBefore);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, AppShortcuts, ::testing::ValuesIn(kAppShortcuts), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 TEST_F(AboutInFront, ShortcutsFollowTheMenuBar)
 {

@@ -207,25 +207,23 @@ TEST_P(MaskedTyping, KeepsWhatTheMaskAdmits)
     EXPECT_EQ(Len(field->Text()), Len(c.text));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TextField,
-    MaskedTyping,
-    ::testing::Values(MaskCase{"LettersRefused", "99999999999", "abcXYZ", ""},
-                      MaskCase{"ElevenDigitsThenNoMore", "99999999999", "123456789012", "12345678901"},
-                      MaskCase{"LettersAmongDigitsDropped", "99999999999", "1a2 3-4", "1234"},
-                      MaskCase{"PartialNumber", "99999999999", "123", "123"},
-                      MaskCase{"FirstLetterLowerCaseKept", "A9999999999", "x1234567890", "x1234567890"},
-                      MaskCase{"FirstLetterUpperCase", "A9999999999", "X1234567890", "X1234567890"},
-                      MaskCase{"FirstDigitRefused", "A9999999999", "1", ""},
-                      MaskCase{"SecondLetterRefused", "A9999999999", "XY12", "X12"},
-                      MaskCase{"TwelfthRefused", "A9999999999", "X12345678901", "X1234567890"},
-                      MaskCase{"NonAsciiLetterRefused",
-                               "A9999999999",
-                               "\xC3\xA8"
-                               "1",
-                               ""},
-                      MaskCase{"NoMaskTakesAnything", "", "ab 12", "ab 12"}),
-    [](const auto& info) { return std::string(info.param.label); });
+constexpr MaskCase kMaskCases[] = {
+    {"LettersRefused", "99999999999", "abcXYZ", ""},
+    {"ElevenDigitsThenNoMore", "99999999999", "123456789012", "12345678901"},
+    {"LettersAmongDigitsDropped", "99999999999", "1a2 3-4", "1234"},
+    {"PartialNumber", "99999999999", "123", "123"},
+    {"FirstLetterLowerCaseKept", "A9999999999", "x1234567890", "x1234567890"},
+    {"FirstLetterUpperCase", "A9999999999", "X1234567890", "X1234567890"},
+    {"FirstDigitRefused", "A9999999999", "1", ""},
+    {"SecondLetterRefused", "A9999999999", "XY12", "X12"},
+    {"TwelfthRefused", "A9999999999", "X12345678901", "X1234567890"},
+    {"NonAsciiLetterRefused", "A9999999999", "\303\2501", ""}, // "è1", the letter in UTF-8
+    {"NoMaskTakesAnything", "", "ab 12", "ab 12"},
+};
+
+INSTANTIATE_TEST_SUITE_P(TextField, MaskedTyping, ::testing::ValuesIn(kMaskCases), [](const auto& info) {
+    return std::string(info.param.label);
+});
 
 class MaskedField : public Controls {
 protected:
@@ -377,17 +375,20 @@ TEST_P(PopupRows, AreThePiecesBetweenLineEnds)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(PopupMenu,
-                         PopupRows,
-                         ::testing::Values(RowsCase{"BlankFirstRow", "\rH\rL", {"", "H", "L"}},
-                                           RowsCase{"Empty", "", {}},
-                                           RowsCase{"SingleRow", "H", {"H"}},
-                                           RowsCase{"TrailingLineEndGivesBlankLastRow", "H\rL\r", {"H", "L", ""}},
-                                           RowsCase{"OtherLineEnds", "H\r\nL\nM", {"H", "L", "M"}},
-                                           RowsCase{"FirstSeriesLetters",
-                                                    "\rH\rL\rM\rN\rP\rS\rT\rU\rV\rX\rY\rZ",
-                                                    {"", "H", "L", "M", "N", "P", "S", "T", "U", "V", "X", "Y", "Z"}}),
-                         [](const auto& info) { return std::string(info.param.label); });
+const RowsCase kRowsCases[] = {
+    {"BlankFirstRow", "\rH\rL", {"", "H", "L"}},
+    {"Empty", "", {}},
+    {"SingleRow", "H", {"H"}},
+    {"TrailingLineEndGivesBlankLastRow", "H\rL\r", {"H", "L", ""}},
+    {"OtherLineEnds", "H\r\nL\nM", {"H", "L", "M"}},
+    {"FirstSeriesLetters",
+     "\rH\rL\rM\rN\rP\rS\rT\rU\rV\rX\rY\rZ",
+     {"", "H", "L", "M", "N", "P", "S", "T", "U", "V", "X", "Y", "Z"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(PopupMenu, PopupRows, ::testing::ValuesIn(kRowsCases), [](const auto& info) {
+    return std::string(info.param.label);
+});
 
 TEST_F(Controls, PopupSelectsTheStoredRowAndChangesOnUserChoice)
 {
@@ -570,12 +571,15 @@ TEST_P(LabelAlignment, FollowsTheCode)
     EXPECT_EQ(label->TextAlign(), GetParam().code);
 }
 
-INSTANTIATE_TEST_SUITE_P(Label,
-                         LabelAlignment,
-                         ::testing::Values(AlignCase{0, Qt::AlignLeft},
-                                           AlignCase{1, Qt::AlignHCenter},
-                                           AlignCase{2, Qt::AlignRight}),
-                         [](const auto& info) { return "Code" + std::to_string(info.param.code); });
+constexpr AlignCase kAlignCases[] = {
+    {0, Qt::AlignLeft},
+    {1, Qt::AlignHCenter},
+    {2, Qt::AlignRight},
+};
+
+INSTANTIATE_TEST_SUITE_P(Label, LabelAlignment, ::testing::ValuesIn(kAlignCases), [](const auto& info) {
+    return "Code" + std::to_string(info.param.code);
+});
 
 TEST_F(Controls, LabelShowsTextColourAndBold)
 {

@@ -123,25 +123,25 @@ TEST_P(OpeningTheDisplay, TheApplicationStartsOrSaysSoInOneLine)
     EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "more than one line:\n" << r.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Environments,
-    OpeningTheDisplay,
-    ::testing::Values(
-        DisplayCase{"NoDisplayAtAll", {}, false},
-        DisplayCase{"XServerNotThere", {{"DISPLAY", "<X>"}}, false},
-        DisplayCase{"XChosenButNotThere", {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", "<X>"}}, false},
-        // A Wayland session whose compositor is gone.
-        DisplayCase{
-            "WaylandNotThere", {{"WAYLAND_DISPLAY", "corvanta-test-none"}, {"XDG_SESSION_TYPE", "wayland"}}, false},
-        DisplayCase{"UnknownPlatform", {{"QT_QPA_PLATFORM", "nosuchplatform"}}, false},
-        DisplayCase{"OffscreenWithoutDisplay", {{"QT_QPA_PLATFORM", "offscreen"}}, true},
-        DisplayCase{"OffscreenBesideAnAbsentX", {{"QT_QPA_PLATFORM", "offscreen"}, {"DISPLAY", "<X>"}}, true},
-        // Qt falls back to the next platform of the list; what it said about
-        // the first one still shows.
-        DisplayCase{"FallbackAfterX",
-                    {{"QT_QPA_PLATFORM", "xcb;offscreen"}, {"DISPLAY", "<X>"}},
-                    true,
-                    "could not connect to display"}),
-    [](const auto& info) { return std::string(info.param.name); });
+const DisplayCase kDisplayCases[] = {
+    {"NoDisplayAtAll", {}, false},
+    {"XServerNotThere", {{"DISPLAY", "<X>"}}, false},
+    {"XChosenButNotThere", {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", "<X>"}}, false},
+    // A Wayland session whose compositor is gone.
+    {"WaylandNotThere", {{"WAYLAND_DISPLAY", "corvanta-test-none"}, {"XDG_SESSION_TYPE", "wayland"}}, false},
+    {"UnknownPlatform", {{"QT_QPA_PLATFORM", "nosuchplatform"}}, false},
+    {"OffscreenWithoutDisplay", {{"QT_QPA_PLATFORM", "offscreen"}}, true},
+    {"OffscreenBesideAnAbsentX", {{"QT_QPA_PLATFORM", "offscreen"}, {"DISPLAY", "<X>"}}, true},
+    // Qt falls back to the next platform of the list; what it said about
+    // the first one still shows.
+    {"FallbackAfterX",
+     {{"QT_QPA_PLATFORM", "xcb;offscreen"}, {"DISPLAY", "<X>"}},
+     true,
+     "could not connect to display"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Environments, OpeningTheDisplay, ::testing::ValuesIn(kDisplayCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 } // namespace

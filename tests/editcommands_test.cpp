@@ -355,24 +355,24 @@ TEST_P(ClearRemovesOnlyTheSelection, AndNothingWithoutOne)
     EXPECT_EQ(field->text().toStdString(), "145");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Routes,
-    ClearRemovesOnlyTheSelection,
-    ::testing::Values(ClearRoute{"TheMenuBar",
-                                 [](const std::shared_ptr<Window1>& w) {
-                                     QAction* clear = drawn(*w, "EditClear");
-                                     ASSERT_NE(clear, nullptr);
-                                     clear->trigger();
-                                 }},
-                      ClearRoute{"TheContextualMenu",
-                                 [](const std::shared_ptr<Window1>& w) {
-                                     contextualClick(road::field(*w), [](const std::shared_ptr<MenuItem>& copy) {
-                                         return copy->Lookup("EditClear");
-                                     });
-                                 }},
-                      ClearRoute{"TheField",
-                                 [](const std::shared_ptr<Window1>& w) { NotNil(w->EditField1())->Clear(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+const ClearRoute kClearRoutes[] = {
+    {"TheMenuBar",
+     [](const std::shared_ptr<Window1>& w) {
+         QAction* clear = drawn(*w, "EditClear");
+         ASSERT_NE(clear, nullptr);
+         clear->trigger();
+     }},
+    {"TheContextualMenu",
+     [](const std::shared_ptr<Window1>& w) {
+         contextualClick(road::field(*w),
+                         [](const std::shared_ptr<MenuItem>& copy) { return copy->Lookup("EditClear"); });
+     }},
+    {"TheField", [](const std::shared_ptr<Window1>& w) { NotNil(w->EditField1())->Clear(); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Routes, ClearRemovesOnlyTheSelection, ::testing::ValuesIn(kClearRoutes), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 // --- Wherever the field is ----------------------------------------------------
 
@@ -414,19 +414,20 @@ TEST_P(FieldKeys, SelectAllCopyAndPaste)
     QApplication::clipboard()->clear();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows,
-    FieldKeys,
-    ::testing::Values(FieldPlace{"WithoutAnyMenuBar", [](BareWindow&) { RegisterAppObject(nullptr); }},
-                      FieldPlace{"UnderTheApplicationsBar", [](BareWindow&) {}},
-                      FieldPlace{"UnderABarOfItsOwn",
-                                 [](BareWindow& w) { w.SetMenuBar(MenuBar1::implicitInstance()); }},
-                      FieldPlace{"UnderABarOfItsOwnThatIsHidden",
-                                 [](BareWindow& w) {
-                                     w.SetMenuBar(MenuBar1::implicitInstance());
-                                     w.SetProperties(PropertyList({{"MenuBarVisible", false}}));
-                                 }}),
-    [](const auto& info) { return std::string(info.param.name); });
+const FieldPlace kFieldPlaces[] = {
+    {"WithoutAnyMenuBar", [](BareWindow&) { RegisterAppObject(nullptr); }},
+    {"UnderTheApplicationsBar", [](BareWindow&) {}},
+    {"UnderABarOfItsOwn", [](BareWindow& w) { w.SetMenuBar(MenuBar1::implicitInstance()); }},
+    {"UnderABarOfItsOwnThatIsHidden",
+     [](BareWindow& w) {
+         w.SetMenuBar(MenuBar1::implicitInstance());
+         w.SetProperties(PropertyList({{"MenuBarVisible", false}}));
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Windows, FieldKeys, ::testing::ValuesIn(kFieldPlaces), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 // --- A contextual menu of the field's own ---------------------------------------
 

@@ -171,13 +171,16 @@ TEST_P(InfoPlacementTest, ControlSitsWhereItsListPutsIt)
 }
 
 // The picture across the top, the two lines under it, OK at the bottom.
-INSTANTIATE_TEST_SUITE_P(Controls,
-                         InfoPlacementTest,
-                         ::testing::Values(Placement{"StaticText1", "Label", 20, 302, 385, 20},
-                                           Placement{"StaticText2", "Label", 20, 326, 385, 20},
-                                           Placement{"PushButton1", "PushButton", 172, 400, 80, 22},
-                                           Placement{"ImageWell1", "ImageWell", 0, 0, 425, 290}),
-                         [](const auto& info) { return std::string(info.param.name); });
+constexpr Placement kPlacements[] = {
+    {"StaticText1", "Label", 20, 302, 385, 20},
+    {"StaticText2", "Label", 20, 326, 385, 20},
+    {"PushButton1", "PushButton", 172, 400, 80, 22},
+    {"ImageWell1", "ImageWell", 0, 0, 425, 290},
+};
+
+INSTANTIATE_TEST_SUITE_P(Controls, InfoPlacementTest, ::testing::ValuesIn(kPlacements), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 TEST_F(InfoTest, TheLinesAreCentred)
 {

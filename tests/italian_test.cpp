@@ -318,14 +318,16 @@ TEST_P(ItalianRunDeathTest, MenuTitlesFollowTheSystemVersion)
                 std::string("window=Corvanta \\(Prima serie\\) titles=") + c.titles + "\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Versions,
-    ItalianRunDeathTest,
-    ::testing::Values(VersionCase{"Mac10_7", std::make_pair(10, 7), "Archivio/Composizione/Finestra/Aiuto/"},
-                      VersionCase{"Mac10_10", std::make_pair(10, 10), "File/Composizione/Finestra/Aiuto/"},
-                      VersionCase{"Mac10_11", std::make_pair(10, 11), "File/Modifica/Finestra/Aiuto/"},
-                      VersionCase{"ThisSystem", std::nullopt, "File/Modifica/Finestra/Aiuto/"}),
-    [](const auto& info) { return std::string(info.param.name); });
+const VersionCase kVersionCases[] = {
+    {"Mac10_7", std::make_pair(10, 7), "Archivio/Composizione/Finestra/Aiuto/"},
+    {"Mac10_10", std::make_pair(10, 10), "File/Composizione/Finestra/Aiuto/"},
+    {"Mac10_11", std::make_pair(10, 11), "File/Modifica/Finestra/Aiuto/"},
+    {"ThisSystem", std::nullopt, "File/Modifica/Finestra/Aiuto/"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Versions, ItalianRunDeathTest, ::testing::ValuesIn(kVersionCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 // --- The read-mes --------------------------------------------------------
 

@@ -262,15 +262,16 @@ TEST_P(CorruptTable, FallsBackToTheDefaults)
     EXPECT_EQ(Localize::kSelTutto("it"), "Select all");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Localize,
-    CorruptTable,
-    ::testing::Values(CorruptCase{"Junk", QByteArray("this is not a translation table at all")},
-                      CorruptCase{"Empty", QByteArray()},
-                      // The right magic number followed by garbage.
-                      CorruptCase{"BadBody",
-                                  QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd") + QByteArray(64, '\xff')}),
-    [](const ::testing::TestParamInfo<CorruptCase>& info) { return std::string(info.param.name); });
+const CorruptCase kCorruptCases[] = {
+    {"Junk", QByteArray("this is not a translation table at all")},
+    {"Empty", QByteArray()},
+    // The right magic number followed by garbage.
+    {"BadBody", QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd") + QByteArray(64, '\xff')},
+};
+
+INSTANTIATE_TEST_SUITE_P(Localize, CorruptTable, ::testing::ValuesIn(kCorruptCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 TEST_F(LocalizeTest, DirectoryInPlaceOfATableGivesTheDefaults)
 {
@@ -358,18 +359,19 @@ TEST_P(EmptyLanguage, FollowsTheEnvironment)
     EXPECT_NE(out.find(std::string("PROBE kChiudi=") + GetParam().chiudi + "\n"), std::string::npos) << out;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Localize,
-    EmptyLanguage,
-    ::testing::Values(
-        EnvironmentCase{"ItalianLang", {{"LANG", "it_IT.UTF-8"}}, "it", "Chiudi"},
-        EnvironmentCase{"SwissItalianLang", {{"LANG", "it_CH.UTF-8"}}, "it", "Chiudi"},
-        EnvironmentCase{"EnglishLang", {{"LANG", "en_US.UTF-8"}}, "en", "Close"},
-        EnvironmentCase{"LanguageWithoutTable", {{"LANG", "de_DE.UTF-8"}}, "en", "Close"},
-        EnvironmentCase{"LcAllWins", {{"LANG", "en_US.UTF-8"}, {"LC_ALL", "it_IT.UTF-8"}}, "it", "Chiudi"},
-        // The first preferred language the bundle has a table for.
-        EnvironmentCase{"PreferenceList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "de:it"}}, "it", "Chiudi"},
-        EnvironmentCase{"CLocale", {{"LANG", "C.UTF-8"}}, "en", "Close"}),
-    [](const ::testing::TestParamInfo<EnvironmentCase>& info) { return std::string(info.param.name); });
+const EnvironmentCase kEnvironmentCases[] = {
+    {"ItalianLang", {{"LANG", "it_IT.UTF-8"}}, "it", "Chiudi"},
+    {"SwissItalianLang", {{"LANG", "it_CH.UTF-8"}}, "it", "Chiudi"},
+    {"EnglishLang", {{"LANG", "en_US.UTF-8"}}, "en", "Close"},
+    {"LanguageWithoutTable", {{"LANG", "de_DE.UTF-8"}}, "en", "Close"},
+    {"LcAllWins", {{"LANG", "en_US.UTF-8"}, {"LC_ALL", "it_IT.UTF-8"}}, "it", "Chiudi"},
+    // The first preferred language the bundle has a table for.
+    {"PreferenceList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "de:it"}}, "it", "Chiudi"},
+    {"CLocale", {{"LANG", "C.UTF-8"}}, "en", "Close"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Localize, EmptyLanguage, ::testing::ValuesIn(kEnvironmentCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 } // namespace

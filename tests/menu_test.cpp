@@ -399,16 +399,18 @@ TEST_P(ShortcutMapping, ShortcutTextBecomesTheQtKeySequence)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts,
-                         ShortcutMapping,
-                         ::testing::Values(ShortcutCase{"Cmd+W", "Ctrl+W"},
-                                           ShortcutCase{"Cmd+Q", "Ctrl+Q"},
-                                           ShortcutCase{"Cmd+1", "Ctrl+1"},
-                                           ShortcutCase{"", ""},
-                                           ShortcutCase{"Cmd+Shift+Z", "Ctrl+Shift+Z"},
-                                           ShortcutCase{"Option+Cmd+X", "Ctrl+Alt+X"},
-                                           ShortcutCase{"Ctrl+K", "Meta+K"},
-                                           ShortcutCase{"cmd+a", "Ctrl+A"}));
+constexpr ShortcutCase kShortcutCases[] = {
+    {"Cmd+W", "Ctrl+W"},
+    {"Cmd+Q", "Ctrl+Q"},
+    {"Cmd+1", "Ctrl+1"},
+    {"", ""},
+    {"Cmd+Shift+Z", "Ctrl+Shift+Z"},
+    {"Option+Cmd+X", "Ctrl+Alt+X"},
+    {"Ctrl+K", "Meta+K"},
+    {"cmd+a", "Ctrl+A"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, ShortcutMapping, ::testing::ValuesIn(kShortcutCases));
 
 TEST_F(MenuUiTest, PropertyChangesShowInEveryWindowWithoutRebuilding)
 {

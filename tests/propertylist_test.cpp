@@ -63,29 +63,32 @@ TEST_P(CodecRoundTrip, ValueComesBackAndTheNextRecordFollows)
     EXPECT_EQ(records[1].value, PropertyValue(7));
 }
 
-INSTANTIATE_TEST_SUITE_P(PropertyList,
-                         CodecRoundTrip,
-                         ::testing::Values(Codec{"IntegerZero", PropertyValue(0)},
-                                           Codec{"IntegerLowest32", PropertyValue(static_cast<long long>(kNoIndex))},
-                                           Codec{"IntegerMax64", PropertyValue(std::numeric_limits<long long>::max())},
-                                           Codec{"IntegerMin64", PropertyValue(std::numeric_limits<long long>::min())},
-                                           // 0x20 is a blank: a reader that looked for blanks would split here.
-                                           Codec{"IntegerHoldingBlankBytes", PropertyValue(0x2020202020LL)},
-                                           Codec{"BooleanTrue", PropertyValue(true)},
-                                           Codec{"BooleanFalse", PropertyValue(false)},
-                                           Codec{"ColorPanel", PropertyValue(Color{0xFFFBC6})},
-                                           Codec{"ColorBlack", PropertyValue(Color{0x000000})},
-                                           Codec{"ColorWhite", PropertyValue(Color{0xFFFFFF})},
-                                           Codec{"SingleZero", PropertyValue(0.0f)},
-                                           Codec{"SingleNegativeFraction", PropertyValue(-3.25f)},
-                                           Codec{"SingleTiny", PropertyValue(1.5e-7f)},
-                                           Codec{"ByteZero", PropertyValue(Byte{0})},
-                                           Codec{"ByteTop", PropertyValue(Byte{255})},
-                                           Codec{"StringEmpty", PropertyValue("")},
-                                           Codec{"StringWithBlanks", PropertyValue("a b c")},
-                                           Codec{"StringOfCarriageReturns", PropertyValue("\rH\rL\rM")},
-                                           Codec{"StringUtf8", PropertyValue("Citt\xC3\xA0 \xE2\x82\xAC")}),
-                         [](const auto& info) { return std::string(info.param.label); });
+const Codec kCodecs[] = {
+    {"IntegerZero", PropertyValue(0)},
+    {"IntegerLowest32", PropertyValue(static_cast<long long>(kNoIndex))},
+    {"IntegerMax64", PropertyValue(std::numeric_limits<long long>::max())},
+    {"IntegerMin64", PropertyValue(std::numeric_limits<long long>::min())},
+    // 0x20 is a blank: a reader that looked for blanks would split here.
+    {"IntegerHoldingBlankBytes", PropertyValue(0x2020202020LL)},
+    {"BooleanTrue", PropertyValue(true)},
+    {"BooleanFalse", PropertyValue(false)},
+    {"ColorPanel", PropertyValue(Color{0xFFFBC6})},
+    {"ColorBlack", PropertyValue(Color{0x000000})},
+    {"ColorWhite", PropertyValue(Color{0xFFFFFF})},
+    {"SingleZero", PropertyValue(0.0f)},
+    {"SingleNegativeFraction", PropertyValue(-3.25f)},
+    {"SingleTiny", PropertyValue(1.5e-7f)},
+    {"ByteZero", PropertyValue(Byte{0})},
+    {"ByteTop", PropertyValue(Byte{255})},
+    {"StringEmpty", PropertyValue("")},
+    {"StringWithBlanks", PropertyValue("a b c")},
+    {"StringOfCarriageReturns", PropertyValue("\rH\rL\rM")},
+    {"StringUtf8", PropertyValue("Citt\xC3\xA0 \xE2\x82\xAC")},
+};
+
+INSTANTIATE_TEST_SUITE_P(PropertyList, CodecRoundTrip, ::testing::ValuesIn(kCodecs), [](const auto& info) {
+    return std::string(info.param.label);
+});
 
 TEST(PropertyList, WritesTheExactBytes)
 {

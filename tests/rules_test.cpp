@@ -30,16 +30,18 @@ class DigitalRoot : public ::testing::TestWithParam<RootCase> {};
 
 TEST_P(DigitalRoot, SumsDigitsUntilOneIsLeft) { EXPECT_EQ(digitalRoot(GetParam().s), GetParam().root) << GetParam().s; }
 
-INSTANTIATE_TEST_SUITE_P(Rules,
-                         DigitalRoot,
-                         ::testing::Values(RootCase{"", 0},
-                                           RootCase{repeat('0', 11), 0},
-                                           RootCase{repeat('9', 11), 9}, // 99, then 18, then 9
-                                           RootCase{"12345678901", 1},   // 46, then 10, then 1
-                                           RootCase{"12A", 3},           // a letter counts 0
-                                           RootCase{"ABC", 0},
-                                           RootCase{"00000000009", 9},
-                                           RootCase{"00000000005", 5}));
+const RootCase kRootCases[] = {
+    {"", 0},
+    {repeat('0', 11), 0},
+    {repeat('9', 11), 9}, // 99, then 18, then 9
+    {"12345678901", 1},   // 46, then 10, then 1
+    {"12A", 3},           // a letter counts 0
+    {"ABC", 0},
+    {"00000000009", 9},
+    {"00000000005", 5},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rules, DigitalRoot, ::testing::ValuesIn(kRootCases));
 
 struct CheckDigitCase {
     std::string letter;
@@ -55,20 +57,21 @@ TEST_P(FirstSeriesCheckDigit, TestsTheLastDigit)
     EXPECT_EQ(firstSeriesCheckDigit(c.letter, c.s), c.valid) << c.letter << c.s;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules,
-                         FirstSeriesCheckDigit,
-                         ::testing::Values(CheckDigitCase{"H", repeat('0', 10) + "9", true},
-                                           CheckDigitCase{"H", repeat('0', 11), false}, // the check digit would be 9
-                                           CheckDigitCase{"H", repeat('0', 9) + "90", false}, // right sum, final 0
-                                           CheckDigitCase{"H", "", false},
-                                           CheckDigitCase{"L", repeat('0', 10) + "5", true},
-                                           CheckDigitCase{"Z", repeat('0', 10) + "9", true},
-                                           CheckDigitCase{"Z", repeat('0', 9) + "18", true},
-                                           CheckDigitCase{"S", repeat('0', 10) + "7", true},
-                                           CheckDigitCase{"S", repeat('0', 10) + "2", false},
-                                           // Only the first ten characters and the last one count.
-                                           CheckDigitCase{"H", repeat('0', 10) + "12349", true},
-                                           CheckDigitCase{"X", "12345678901", false}));
+const CheckDigitCase kCheckDigitCases[] = {
+    {"H", repeat('0', 10) + "9", true},
+    {"H", repeat('0', 11), false},       // the check digit would be 9
+    {"H", repeat('0', 9) + "90", false}, // right sum, final 0
+    {"H", "", false},
+    {"L", repeat('0', 10) + "5", true},
+    {"Z", repeat('0', 10) + "9", true},
+    {"Z", repeat('0', 9) + "18", true},
+    {"S", repeat('0', 10) + "7", true},
+    {"S", repeat('0', 10) + "2", false},
+    {"H", repeat('0', 10) + "12349", true}, // only the first ten characters and the last one count
+    {"X", "12345678901", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rules, FirstSeriesCheckDigit, ::testing::ValuesIn(kCheckDigitCases));
 
 struct SumCase {
     std::string s;
@@ -82,22 +85,22 @@ TEST_P(SecondSeriesSum, ReducesLetterValuesAndDigits)
     EXPECT_EQ(secondSeriesSum(GetParam().s), GetParam().result) << GetParam().s;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules,
-    SecondSeriesSum,
-    ::testing::Values(SumCase{"DA" + repeat('0', 10), 5},
-                      SumCase{"Z0" + repeat('0', 10), 1},   // 10, then 1
-                      SumCase{"D0" + repeat('0', 10), -12}, // returned unchanged
-                      SumCase{"D0" + repeat('0', 7) + "199", 7},
-                      SumCase{"D0" + repeat('0', 8) + "55", -2}, // -2 stays, though -2 mod 9 is 7
-                      SumCase{"D0" + repeat('0', 8) + "57", 0},
-                      SumCase{"XA" + repeat('0', 10), 7},
-                      SumCase{"XA" + repeat('0', 9) + "1", 8},
-                      SumCase{"ZZ" + repeat('9', 10), 7}, // 142, 7
-                      SumCase{"DA" + repeat('0', 10), 5},
-                      SumCase{"12A", 3},                           // short: no letter values, a letter counts 0
-                      SumCase{"ZZ12345678", 26 + 26 + 36 - 9 * 9}, // exactly ten: letter values and all ten characters
-                      SumCase{"", 0}));
+const SumCase kSumCases[] = {
+    {"DA" + repeat('0', 10), 5},
+    {"Z0" + repeat('0', 10), 1},   // 10, then 1
+    {"D0" + repeat('0', 10), -12}, // returned unchanged
+    {"D0" + repeat('0', 7) + "199", 7},
+    {"D0" + repeat('0', 8) + "55", -2}, // -2 stays, though -2 mod 9 is 7
+    {"D0" + repeat('0', 8) + "57", 0},
+    {"XA" + repeat('0', 10), 7},
+    {"XA" + repeat('0', 9) + "1", 8},
+    {"ZZ" + repeat('9', 10), 7},          // 142, 7
+    {"12A", 3},                           // short: no letter values, a letter counts 0
+    {"ZZ12345678", 26 + 26 + 36 - 9 * 9}, // exactly ten: letter values and all ten characters
+    {"", 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rules, SecondSeriesSum, ::testing::ValuesIn(kSumCases));
 
 // Net rules over every capital letter and many generated numbers.
 class NetRules : public ::testing::TestWithParam<char> {};

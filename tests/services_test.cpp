@@ -113,9 +113,19 @@ TEST_P(ChildGuard, NameThatWouldLeaveTheFolderGivesNil)
     EXPECT_EQ(resources->Child(GetParam()), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Services,
-                         ChildGuard,
-                         ::testing::Values("../x", "a/b", ".", "..", "", "a\\b", "/etc", "../Resources", "x/"));
+constexpr const char* kLeavingNames[] = {
+    "../x",
+    "a/b",
+    ".",
+    "..",
+    "",
+    "a\\b",
+    "/etc",
+    "../Resources",
+    "x/",
+};
+
+INSTANTIATE_TEST_SUITE_P(Services, ChildGuard, ::testing::ValuesIn(kLeavingNames));
 
 TEST_F(FolderItemTest, LaunchHandsThePathToTheLauncher)
 {
@@ -403,11 +413,15 @@ TEST_P(ApplicationWithoutIcon, StartsWithNoneAndReportsNothing)
     EXPECT_EQ(err, "");
 }
 
+constexpr IconFileCase kIconFileCases[] = {
+    {"FileMissing", nullptr},
+    {"FileEmpty", ""},
+    {"FileNotAPicture", "not a PNG"},
+};
+
 INSTANTIATE_TEST_SUITE_P(Application,
                          ApplicationWithoutIcon,
-                         ::testing::Values(IconFileCase{"FileMissing", nullptr},
-                                           IconFileCase{"FileEmpty", ""},
-                                           IconFileCase{"FileNotAPicture", "not a PNG"}),
+                         ::testing::ValuesIn(kIconFileCases),
                          [](const auto& info) { return std::string(info.param.label); });
 
 // ---- Runtime -------------------------------------------------------------
@@ -572,19 +586,19 @@ TEST_P(UnhandledExceptionOutput, NamesTheClassAndTheMessage)
     EXPECT_EQ(err, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Services,
-    UnhandledExceptionOutput,
-    ::testing::Values(ReportCase{"NilObject",
-                                 std::make_exception_ptr(NilObjectException("nil object used")),
-                                 "Unhandled NilObjectException: nil object used\n"},
-                      ReportCase{"ThreadAccessingUI",
-                                 std::make_exception_ptr(ThreadAccessingUIException("not the main thread")),
-                                 "Unhandled ThreadAccessingUIException: not the main thread\n"},
-                      ReportCase{"KeyNotFound",
-                                 std::make_exception_ptr(KeyNotFoundException("Foo")),
-                                 "Unhandled KeyNotFoundException: Foo\n"},
-                      ReportCase{"Nothing", std::exception_ptr(), ""}),
-    [](const ::testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
+const ReportCase kReportCases[] = {
+    {"NilObject",
+     std::make_exception_ptr(NilObjectException("nil object used")),
+     "Unhandled NilObjectException: nil object used\n"},
+    {"ThreadAccessingUI",
+     std::make_exception_ptr(ThreadAccessingUIException("not the main thread")),
+     "Unhandled ThreadAccessingUIException: not the main thread\n"},
+    {"KeyNotFound", std::make_exception_ptr(KeyNotFoundException("Foo")), "Unhandled KeyNotFoundException: Foo\n"},
+    {"Nothing", std::exception_ptr(), ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Services, UnhandledExceptionOutput, ::testing::ValuesIn(kReportCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 } // namespace

@@ -107,12 +107,15 @@ TEST_P(StartupMenuTest, ChoosingTheItemRunsItsApplicationHandler)
     EXPECT_EQ(NotNil(Window::At(0))->classRecord().name(), c.opens);
 }
 
-INSTANTIATE_TEST_SUITE_P(Items,
-                         StartupMenuTest,
-                         ::testing::Values(MenuChoice{"FileInfo", "Info.Info"},
-                                           MenuChoice{"FinestraPrimaSerie", "Window1.Window1"},
-                                           MenuChoice{"FinestraSecondaSerie", "Window2.Window2"}),
-                         [](const auto& info) { return std::string(info.param.item); });
+constexpr MenuChoice kMenuChoices[] = {
+    {"FileInfo", "Info.Info"},
+    {"FinestraPrimaSerie", "Window1.Window1"},
+    {"FinestraSecondaSerie", "Window2.Window2"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Items, StartupMenuTest, ::testing::ValuesIn(kMenuChoices), [](const auto& info) {
+    return std::string(info.param.item);
+});
 
 TEST_F(StartupTest, DefaultViewIsOneFirstSeriesWindow)
 {

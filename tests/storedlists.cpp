@@ -60,11 +60,42 @@ std::string spell(std::initializer_list<std::string> records)
 
 constexpr std::int64_t kIndex = -2147483648LL;
 
-// --- The lists, as the design gives their records ---------------------------
+// --- The lists, record by record, in their stored order ----------------------
 
 struct Spot {
     std::int64_t left, top, width, height;
 };
+
+// A text control's font records: the desktop's font at its own size, plain
+// or bold.
+std::string systemFont(bool bold)
+{
+    return spell({
+        Bool("Underline", false),
+        Bool("Italic", false),
+        Bool("Bold", bold),
+        Enum8("TextUnit", 0),
+        Single("TextSize", 0.0f),
+        Text("TextFont", "System"),
+    });
+}
+
+// The run every control stores the same way: its four locks, all off, its
+// place, and no control-array index.
+std::string place(Spot s)
+{
+    return spell({
+        Bool("LockBottom", false),
+        Bool("LockRight", false),
+        Bool("LockTop", false),
+        Bool("LockLeft", false),
+        Int("Height", s.height),
+        Int("Width", s.width),
+        Int("Top", s.top),
+        Int("Left", s.left),
+        Int("Index", kIndex),
+    });
+}
 
 std::string checkWindow(std::int64_t width, std::int64_t height)
 {
@@ -108,15 +139,7 @@ std::string rectangle(Spot s)
         Bool("Visible", false),
         Int("TabPanelIndex", 0),
         Int("TabIndex", 0),
-        Bool("LockBottom", false),
-        Bool("LockRight", false),
-        Bool("LockTop", false),
-        Bool("LockLeft", false),
-        Int("Height", s.height),
-        Int("Width", s.width),
-        Int("Top", s.top),
-        Int("Left", s.left),
-        Int("Index", kIndex),
+        place(s),
         Text("Name", "Rectangle1"),
         Bool("TabStop", true),
     });
@@ -137,12 +160,7 @@ std::string label(const LabelRow& l)
     return spell({Text("InitialParent", l.initialParent),
                   Text("DataField", ""),
                   Text("DataSource", ""),
-                  Bool("Underline", false),
-                  Bool("Italic", false),
-                  Bool("Bold", l.bold),
-                  Enum8("TextUnit", 0),
-                  Single("TextSize", 0.0f),
-                  Text("TextFont", "System"),
+                  systemFont(l.bold),
                   Bool("AutoDeactivate", true),
                   Text("HelpTag", ""),
                   Bool("Transparent", false),
@@ -155,15 +173,7 @@ std::string label(const LabelRow& l)
                   l.text ? Text("Text", *l.text) : std::string(),
                   Int("TabIndex", l.tabIndex),
                   Int("TabPanelIndex", 0),
-                  Bool("LockBottom", false),
-                  Bool("LockRight", false),
-                  Bool("LockTop", false),
-                  Bool("LockLeft", false),
-                  Int("Height", 20),
-                  Int("Width", l.width),
-                  Int("Top", l.top),
-                  Int("Left", l.left),
-                  Int("Index", kIndex),
+                  place({l.left, l.top, l.width, 20}),
                   Text("Name", l.name),
                   Bool("TabStop", true)});
 }
@@ -184,34 +194,29 @@ std::string canvas(Spot s)
                   Bool("TabStop", true),
                   Int("TabIndex", 4),
                   Int("TabPanelIndex", 0),
-                  Bool("LockBottom", false),
-                  Bool("LockRight", false),
-                  Bool("LockTop", false),
-                  Bool("LockLeft", false),
-                  Int("Height", s.height),
-                  Int("Width", s.width),
-                  Int("Top", s.top),
-                  Int("Left", s.left),
-                  Int("Index", kIndex),
+                  place(s),
                   Text("Name", "Canvas1")});
 }
 
 std::string popupMenu(std::string_view initialValue, Spot s)
 {
-    return spell({Text("InitialParent", ""),  Text("DataField", ""),
-                  Text("DataSource", ""),     Bool("Underline", false),
-                  Bool("Italic", false),      Bool("Bold", false),
-                  Enum8("TextUnit", 0),       Single("TextSize", 0.0f),
-                  Text("TextFont", "System"), Bool("AutoDeactivate", true),
-                  Text("HelpTag", ""),        Bool("Visible", true),
-                  Int("ListIndex", 0),        Text("InitialValue", initialValue),
-                  Bool("Enabled", true),      Bool("TabStop", true),
-                  Int("TabIndex", 2),         Int("TabPanelIndex", 0),
-                  Bool("LockBottom", false),  Bool("LockRight", false),
-                  Bool("LockTop", false),     Bool("LockLeft", false),
-                  Int("Height", s.height),    Int("Width", s.width),
-                  Int("Top", s.top),          Int("Left", s.left),
-                  Int("Index", kIndex),       Text("Name", "PopupMenu1")});
+    return spell({
+        Text("InitialParent", ""),
+        Text("DataField", ""),
+        Text("DataSource", ""),
+        systemFont(false),
+        Bool("AutoDeactivate", true),
+        Text("HelpTag", ""),
+        Bool("Visible", true),
+        Int("ListIndex", 0),
+        Text("InitialValue", initialValue),
+        Bool("Enabled", true),
+        Bool("TabStop", true),
+        Int("TabIndex", 2),
+        Int("TabPanelIndex", 0),
+        place(s),
+        Text("Name", "PopupMenu1"),
+    });
 }
 
 std::string editField(std::string_view mask, Spot s)
@@ -227,12 +232,7 @@ std::string editField(std::string_view mask, Spot s)
                   Text("Mask", mask),
                   Text("Text", ""),
                   Text("CueText", ""),
-                  Bool("Underline", false),
-                  Bool("Italic", false),
-                  Bool("Bold", false),
-                  Enum8("TextUnit", 0),
-                  Single("TextSize", 0.0f),
-                  Text("TextFont", "System"),
+                  systemFont(false),
                   Bool("AutoDeactivate", true),
                   Text("HelpTag", ""),
                   Bool("Visible", true),
@@ -246,15 +246,7 @@ std::string editField(std::string_view mask, Spot s)
                   Bool("TabStop", true),
                   Int("TabIndex", 3),
                   Int("TabPanelIndex", 0),
-                  Bool("LockBottom", false),
-                  Bool("LockRight", false),
-                  Bool("LockTop", false),
-                  Bool("LockLeft", false),
-                  Int("Height", s.height),
-                  Int("Width", s.width),
-                  Int("Top", s.top),
-                  Int("Left", s.left),
-                  Int("Index", kIndex),
+                  place(s),
                   Text("Name", "EditField1")});
 }
 
@@ -262,17 +254,23 @@ std::string editField(std::string_view mask, Spot s)
 // OK button has one.
 std::string pushButton(bool enabled, std::optional<std::string_view> caption, std::int64_t tabIndex, Spot s)
 {
-    return spell(
-        {Text("InitialParent", ""),  Bool("Underline", false),  Bool("Italic", false),
-         Bool("Bold", false),        Enum8("TextUnit", 0),      Single("TextSize", 0.0f),
-         Text("TextFont", "System"), Int("ButtonStyle", 0),     Bool("AutoDeactivate", true),
-         Text("HelpTag", ""),        Bool("Visible", true),     Bool("Enabled", enabled),
-         Bool("Cancel", false),      Bool("Default", true),     caption ? Text("Caption", *caption) : std::string(),
-         Bool("TabStop", true),      Int("TabIndex", tabIndex), Int("TabPanelIndex", 0),
-         Bool("LockBottom", false),  Bool("LockRight", false),  Bool("LockTop", false),
-         Bool("LockLeft", false),    Int("Height", s.height),   Int("Width", s.width),
-         Int("Top", s.top),          Int("Left", s.left),       Int("Index", kIndex),
-         Text("Name", "PushButton1")});
+    return spell({
+        Text("InitialParent", ""),
+        systemFont(false),
+        Int("ButtonStyle", 0),
+        Bool("AutoDeactivate", true),
+        Text("HelpTag", ""),
+        Bool("Visible", true),
+        Bool("Enabled", enabled),
+        Bool("Cancel", false),
+        Bool("Default", true),
+        caption ? Text("Caption", *caption) : std::string(),
+        Bool("TabStop", true),
+        Int("TabIndex", tabIndex),
+        Int("TabPanelIndex", 0),
+        place(s),
+        Text("Name", "PushButton1"),
+    });
 }
 
 std::string aboutWindow()
@@ -313,15 +311,7 @@ std::string imageWell()
         Bool("TabStop", true),
         Int("TabIndex", 3),
         Int("TabPanelIndex", 0),
-        Bool("LockBottom", false),
-        Bool("LockRight", false),
-        Bool("LockTop", false),
-        Bool("LockLeft", false),
-        Int("Height", 290),
-        Int("Width", 425),
-        Int("Top", 0),
-        Int("Left", 0),
-        Int("Index", kIndex),
+        place({0, 0, 425, 290}),
         Text("Name", "ImageWell1"),
     });
 }

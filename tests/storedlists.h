@@ -2,9 +2,9 @@
 
 // The exact bytes of every stored property list of the program: the two
 // check windows' fifteen each and the About window's five. They are spelled
-// record by record from the windows' design, each record with its declared
-// type written out, by a speller of this file's own, so the table owes
-// nothing to the encoder or the type tables it is held against.
+// record by record, each record with its declared type written out, by a
+// speller of this file's own, so the table owes nothing to the encoder or the
+// type tables it is held against.
 
 #include <ostream>
 #include <string>

@@ -1,5 +1,5 @@
 // Every stored property list the program builds, byte for byte against the
-// table spelled from the windows' design.
+// stored lists' bytes, spelled record by record in storedlists.cpp.
 
 #include "storedlists.h"
 
@@ -81,7 +81,7 @@ std::string whereTheyDiffer(const std::string& actual, const std::string& expect
 
 class StoredList : public ::testing::TestWithParam<Expected> {};
 
-TEST_P(StoredList, IsTheDesignsBytes)
+TEST_P(StoredList, BuildsTheStoredBytes)
 {
     const Expected& e = GetParam();
     const std::string list = built(e);
@@ -93,9 +93,9 @@ INSTANTIATE_TEST_SUITE_P(Windows, StoredList, ::testing::ValuesIn(storedlists::T
     return info.param.window + "_" + info.param.target;
 });
 
-// What the design says of the lists' lengths holds for the table itself, so
-// a slip in its spelling shows here and not only as a difference.
-TEST(StoredListTable, HasTheLengthsTheDesignStates)
+// The stored lists' lengths hold for the table itself, so a slip in its
+// spelling shows here and not only as a difference.
+TEST(StoredListTable, HasTheStoredListsLengths)
 {
     std::map<std::pair<std::string, std::string>, std::size_t> size;
     int checkWindowLists = 0;

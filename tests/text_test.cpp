@@ -42,16 +42,18 @@ TEST_P(MidCases, GivesWhatThereIs)
     EXPECT_EQ(Mid(c.text, c.a, c.b), c.mid);
 }
 
-INSTANTIATE_TEST_SUITE_P(Text,
-                         MidCases,
-                         ::testing::Values(SliceCase{"12345", 1, 1, "1"},
-                                           SliceCase{"12345", 5, 1, "5"},
-                                           SliceCase{"12345", 6, 1, ""},
-                                           SliceCase{"12345", 4, 10, "45"},
-                                           SliceCase{"12345", 0, 2, "12"},
-                                           SliceCase{"12345", 2, 0, ""},
-                                           SliceCase{"12345", 2, -1, ""},
-                                           SliceCase{"", 1, 1, ""}));
+constexpr SliceCase kSliceCases[] = {
+    {"12345", 1, 1, "1"},
+    {"12345", 5, 1, "5"},
+    {"12345", 6, 1, ""},
+    {"12345", 4, 10, "45"},
+    {"12345", 0, 2, "12"},
+    {"12345", 2, 0, ""},
+    {"12345", 2, -1, ""},
+    {"", 1, 1, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Text, MidCases, ::testing::ValuesIn(kSliceCases));
 
 TEST(Text, LeftAndRightOfShortTextsGiveTheWholeText)
 {
@@ -85,30 +87,32 @@ TEST_P(ValCases, ReadsTheLeadingDecimalNumber)
     EXPECT_EQ(Val(c.text), c.value) << '"' << c.text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Text,
-                         ValCases,
-                         ::testing::Values(ValCase{"", 0.0},
-                                           ValCase{"7", 7.0},
-                                           ValCase{"A", 0.0},
-                                           ValCase{" ", 0.0},
-                                           ValCase{"-", 0.0},
-                                           ValCase{".", 0.0},
-                                           ValCase{"181234567890", 181234567890.0},
-                                           ValCase{"369999999999", 369999999999.0},
-                                           ValCase{"007", 7.0},
-                                           ValCase{"  42", 42.0},
-                                           ValCase{"-12", -12.0},
-                                           ValCase{"+3", 3.0},
-                                           ValCase{"3.25", 3.25},
-                                           ValCase{".5", 0.5},
-                                           ValCase{"5.", 5.0},
-                                           ValCase{"12abc", 12.0},
-                                           ValCase{"1e3", 1000.0},
-                                           ValCase{"1e", 1.0},
-                                           ValCase{"2,5", 2.0},
-                                           ValCase{"0x1F", 0.0},
-                                           ValCase{"inf", 0.0},
-                                           ValCase{"nan", 0.0}));
+constexpr ValCase kValCases[] = {
+    {"", 0.0},
+    {"7", 7.0},
+    {"A", 0.0},
+    {" ", 0.0},
+    {"-", 0.0},
+    {".", 0.0},
+    {"181234567890", 181234567890.0},
+    {"369999999999", 369999999999.0},
+    {"007", 7.0},
+    {"  42", 42.0},
+    {"-12", -12.0},
+    {"+3", 3.0},
+    {"3.25", 3.25},
+    {".5", 0.5},
+    {"5.", 5.0},
+    {"12abc", 12.0},
+    {"1e3", 1000.0},
+    {"1e", 1.0},
+    {"2,5", 2.0},
+    {"0x1F", 0.0},
+    {"inf", 0.0},
+    {"nan", 0.0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Text, ValCases, ::testing::ValuesIn(kValCases));
 
 TEST(Text, ValOfHugeAndTinyNumbersSaturates)
 {

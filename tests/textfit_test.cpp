@@ -247,7 +247,7 @@ protected:
 
     int pixels() const { return QFontInfo(label->widget()->font()).pixelSize(); }
     static int desktopPixels() { return QFontInfo(QApplication::font()).pixelSize(); }
-    // What a short text gets: the desktop's size, up to the design's.
+    // What a short text gets: the desktop's size, up to the windows' 13 pixels.
     static int fullPixels() { return std::min(desktopPixels(), kDesignPixels); }
     void setDesktopPoints(double points)
     {
@@ -272,9 +272,10 @@ TEST_F(LabelFit, ShrinksForALongTextAndGrowsBackForAShortOne)
     EXPECT_EQ(pixels(), fullPixels());
 }
 
-// Short texts keep one size whatever the desktop's: the desktop's below the
-// design's size, the design's above it, so a long neighbour that shrinks
-// stands beside texts of the design's size, not of the desktop's.
+// Short texts keep one size whatever the desktop's: the desktop's below 13
+// pixels, the size the windows are laid out for, and 13 above it, so a long
+// neighbour that shrinks stands beside texts of the windows' size, not of the
+// desktop's.
 TEST_F(LabelFit, TakesTheDesktopSizeUpToTheDesignsSize)
 {
     // Without a running event loop Qt does not tell the windows of a new
@@ -301,7 +302,7 @@ TEST_F(LabelFit, FollowsTheDesktopFontAndTheControlsSize)
     setDesktopPoints(14);
     const int atFourteen = pixels();
     EXPECT_LE(QFontMetrics(label->widget()->font()).horizontalAdvance("Wide enough"), 60);
-    // Wider, it grows back to the design's size.
+    // Wider, it grows back to the windows' 13 pixels.
     label->SetWidth(300);
     EXPECT_GT(pixels(), atFourteen);
     EXPECT_EQ(pixels(), kDesignPixels);

@@ -467,14 +467,15 @@ TEST_P(ExceptionHelper, ReportsWhatEscapesAndGivesFalse)
     EXPECT_EQ(ReportedExceptionCount(), before + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Handlers,
-    ExceptionHelper,
-    ::testing::Values(
-        HelperCase{"Runtime", [] { throw KeyNotFoundException("no item"); }, "Unhandled KeyNotFoundException: no item"},
-        HelperCase{"Standard", [] { throw std::out_of_range("index 3"); }, "Unhandled std::exception: index 3"},
-        HelperCase{"Other", [] { throw 42; }, "Unhandled exception of unknown type"}),
-    [](const auto& info) { return std::string(info.param.label); });
+const HelperCase kHelperCases[] = {
+    {"Runtime", [] { throw KeyNotFoundException("no item"); }, "Unhandled KeyNotFoundException: no item"},
+    {"Standard", [] { throw std::out_of_range("index 3"); }, "Unhandled std::exception: index 3"},
+    {"Other", [] { throw 42; }, "Unhandled exception of unknown type"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Handlers, ExceptionHelper, ::testing::ValuesIn(kHelperCases), [](const auto& info) {
+    return std::string(info.param.label);
+});
 
 TEST(Handlers, HandlerThatSucceedsGivesItsResultAndReportsNothing)
 {

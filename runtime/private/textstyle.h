@@ -35,9 +35,9 @@ struct TextStyle {
 
 // Gives a text control's widget the style's font. "System" at size 0 keeps
 // the desktop's family (and bold, italic, underline) and takes the largest
-// pixel size, no larger than the desktop's nor than the design's 13 pixels, at
-// which the widget's texts fit the place it draws them in, in width and in
-// height; never below 9 pixels.
+// pixel size, no larger than the desktop's nor than 13 pixels (the size the
+// windows are laid out for), at which the widget's texts fit the place it
+// draws them in, in width and in height; never below 9 pixels.
 // The fit is redone when the widget is resized, when the desktop's font or
 // the style changes, and on RefitText.
 void ApplyTextStyle(QWidget* widget, const TextStyle& style);
