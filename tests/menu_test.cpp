@@ -821,6 +821,34 @@ TEST_F(EditItemsTest, EditItemsActOnTheFocusedField)
     EXPECT_EQ(QApplication::clipboard()->text(), "AB");
 }
 
+// The framework's pass runs first: what the window's event decides stands,
+// in the model, in the drawn menu and for a choice.
+TEST_F(EditItemsTest, EnableMenuItemsHasTheLastWord)
+{
+    auto window = std::dynamic_pointer_cast<TestWindow>(front);
+    ASSERT_NE(window, nullptr);
+    window->onEnable = [this] { bar->Lookup("EditCopy")->SetEnabled(true); };
+    auto app = registerApp();
+    int copies = 0;
+    app->AddMenuHandler("EditCopy", [&] {
+        ++copies;
+        return true;
+    });
+    field->deselect();
+
+    QMenu* edit = topMenu(menuBarOf(front), 1);
+    ASSERT_NE(edit, nullptr);
+    edit->popup(QPoint(10, 10));
+    EXPECT_TRUE(bar->Lookup("EditCopy")->Enabled());
+    QAction* copy = actionNamed(edit, "EditCopy");
+    ASSERT_NE(copy, nullptr);
+    EXPECT_TRUE(copy->isEnabled());
+    edit->hide();
+
+    choose("EditCopy");
+    EXPECT_EQ(copies, 1);
+}
+
 TEST_F(EditItemsTest, AHandlerThatTakesAnEditItemReplacesTheFieldAction)
 {
     auto app = registerApp();
