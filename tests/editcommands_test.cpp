@@ -13,6 +13,7 @@
 #include "localize.h"
 #include "menu.h"
 #include "menubar1.h"
+#include "menu_text.h"
 #include "propertylist.h"
 #include "window.h"
 #include "window1.h"
@@ -56,7 +57,7 @@ QAction* drawn(const Window& w, const std::string& name)
     for (QAction* title : bar->actions())
         if (QMenu* menu = title->menu())
             for (QAction* entry : menu->actions())
-                if (entry->text() == text)
+                if (shownText(entry) == text)
                     return entry;
     return nullptr;
 }
@@ -113,7 +114,7 @@ protected:
         if (!bar)
             return nullptr;
         for (QAction* title : bar->actions()) {
-            if (title->text().toStdString() != Localize::kCompos())
+            if (shownText(title).toStdString() != Localize::kCompos())
                 continue;
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
             EXPECT_TRUE(title->menu()->isVisible());
