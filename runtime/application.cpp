@@ -4,8 +4,8 @@
 #include "handlers.h"
 #include "menu.h"
 #include "picture.h"
-#include "private/menucommands.h"
 #include "private/qtconversions.h"
+#include "window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -50,7 +50,7 @@ std::shared_ptr<MenuBar> Application::MenuBar() const { return d->menuBar; }
 void Application::SetMenuBar(const std::shared_ptr<corvanta::MenuBar>& bar)
 {
     d->menuBar = bar;
-    WindowsFollowApplicationMenuBar();
+    Window::followApplicationMenuBar();
 }
 
 bool Application::AutoQuit() const { return d->autoQuit; }
@@ -100,7 +100,7 @@ std::shared_ptr<Application>& registeredApp()
 void RegisterAppObject(const std::shared_ptr<Application>& app)
 {
     registeredApp() = app;
-    WindowsFollowApplicationMenuBar();
+    Window::followApplicationMenuBar();
 }
 
 std::shared_ptr<Application> GetAppObject() { return registeredApp(); }

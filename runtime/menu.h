@@ -6,10 +6,6 @@
 #include <string>
 #include <vector>
 
-class QMenuBar;
-class QObject;
-class QWidget;
-
 namespace corvanta {
 
 // One menu model. A menu title and a menu entry are both MenuItems; a
@@ -121,14 +117,5 @@ void ChooseMenuItem(const std::shared_ptr<MenuItem>& item);
 // are left as the program set them. Then the front window's EnableMenuItems
 // event, inside the exception helper, so the program has the last word.
 void RaiseEnableMenuItems();
-
-// Builds a Qt menu bar for `window` that follows the model from then on.
-// The window owns the returned widget.
-QMenuBar* CreateMenuBarWidget(const std::shared_ptr<MenuBar>& bar, QWidget* window);
-
-// Gives `window` the shortcuts of the bar's entries without drawing the bar,
-// kept in step with the model; a choice goes through ChooseMenuItem. The
-// window owns the returned object; deleting it takes the shortcuts away.
-QObject* AttachMenuShortcuts(const std::shared_ptr<MenuBar>& bar, QWidget* window);
 
 } // namespace corvanta

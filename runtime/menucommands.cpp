@@ -9,6 +9,7 @@
 #include "controls.h"
 #include "private/editcommands.h"
 #include "private/menucommands.h"
+#include "private/textfield.h"
 #include "runtime.h"
 #include "window.h"
 
@@ -28,6 +29,22 @@ bool runHandler(const std::function<bool()>& handler)
 }
 
 } // namespace
+
+std::optional<EditCommand> EditCommandNamed(const std::string& itemName)
+{
+    static const std::pair<const char*, EditCommand> names[] = {
+        {"EditUndo", EditCommand::Undo},
+        {"EditCut", EditCommand::Cut},
+        {"EditCopy", EditCommand::Copy},
+        {"EditPaste", EditCommand::Paste},
+        {"EditClear", EditCommand::Clear},
+        {"EditSelectAll", EditCommand::SelectAll},
+    };
+    for (const auto& [name, command] : names)
+        if (itemName == name)
+            return command;
+    return std::nullopt;
+}
 
 void editFocusedField(const std::string& name)
 {
@@ -61,10 +78,7 @@ std::shared_ptr<MenuBar> MenuBarInEffect(const std::shared_ptr<Window>& window)
     return app ? app->MenuBar() : nullptr;
 }
 
-namespace {
-
-// The bars the user may reach now: the front window's and the application's.
-void autoEnableMenuBars()
+void AutoEnableMenuBars()
 {
     const std::shared_ptr<MenuBar> front = MenuBarInEffect(Window::At(0));
     const std::shared_ptr<Application> app = GetAppObject();
@@ -75,21 +89,11 @@ void autoEnableMenuBars()
         AutoEnableItems(*appBar);
 }
 
-} // namespace
-
-void PrepareShortcut(const std::shared_ptr<Window>& window, const QKeyEvent& key)
-{
-    // Only for a key some item answers: the pass asks the clipboard, which
-    // may mean a round trip to another program.
-    if (MenuAnswersKey(window, key))
-        CallWithExceptionHandling([] { autoEnableMenuBars(); });
-}
-
 // The framework's pass first, so the program's event has the last word.
 void RaiseEnableMenuItems()
 {
     RequireUIThread();
-    CallWithExceptionHandling([] { autoEnableMenuBars(); });
+    CallWithExceptionHandling([] { AutoEnableMenuBars(); });
     const std::shared_ptr<Window> front = Window::At(0);
     if (!front)
         return;

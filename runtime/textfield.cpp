@@ -1,15 +1,13 @@
 #include "controls.h"
 
 #include "handlers.h"
-#include "menu.h"
 #include "private/editcommands.h"
-#include "private/menucommands.h"
 #include "private/propertytypes.h"
 #include "private/qtconversions.h"
+#include "private/textfield.h"
 #include "private/textstyle.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -29,6 +27,12 @@ std::optional<bool>& currentContextualClick()
 {
     static std::optional<bool> value;
     return value;
+}
+
+ContextualMenuShower& contextualMenuShower()
+{
+    static ContextualMenuShower shower = nullptr;
+    return shower;
 }
 
 class ContextualClickScope {
@@ -125,35 +129,16 @@ std::optional<EditCommand> standardEditKey(const QKeyEvent& e)
 
 // The line edit of a TextField: routes mouse-downs and the context menu to
 // the control's events. Qt's own context menu is never shown; the program
-// offers the Edit menu itself.
-//
-// A key that a menu item of the window answers is left to the menu: the
-// item's command then runs once, through the menu's dispatch and its enabling
-// rule, and a disabled item's key does nothing here either. The standard Edit
-// keys that no item answers act through the TextField's own methods.
+// offers the Edit menu itself. The standard Edit keys act through the
+// TextField's own methods; a key that a menu item answers never gets here.
 class FieldWidget : public QLineEdit {
 public:
     explicit FieldWidget(QWidget* parent) : QLineEdit(parent) {}
     std::weak_ptr<TextField> owner;
 
 protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() == QEvent::ShortcutOverride && menuAnswers(*static_cast<QKeyEvent*>(e))) {
-            // Not overridden: the shortcut goes to the menu item.
-            e->ignore();
-            return true;
-        }
-        return QLineEdit::event(e);
-    }
-
     void keyPressEvent(QKeyEvent* e) override
     {
-        if (menuAnswers(*e)) {
-            // The item's shortcut did not fire, so the item is disabled.
-            e->accept();
-            return;
-        }
         if (const auto command = standardEditKey(*e)) {
             if (auto field = owner.lock())
                 Perform(*field, *command);
@@ -194,28 +179,14 @@ protected:
             return;
         }
         auto field = owner.lock();
-        if (!field || !field->ConstructContextualMenu)
+        const ContextualMenuShower show = contextualMenuShower();
+        if (!field || !field->ConstructContextualMenu || !show)
             return;
         const QPoint pos = e->pos();
-        std::shared_ptr<MenuItem> base;
-        const bool show = CallWithExceptionHandling([&] {
-            base = std::make_shared<MenuItem>();
-            base->Constructor();
-            return field->ConstructContextualMenu(field, base, pos.x(), pos.y());
-        });
-        if (!show || !base || base->Count() == 0)
-            return;
-        // PopUp carries out the framework's own command of the chosen entry.
-        CallWithExceptionHandling([&] { base->PopUp(); });
+        show(field, pos.x(), pos.y());
     }
 
 private:
-    bool menuAnswers(const QKeyEvent& e) const
-    {
-        auto field = owner.lock();
-        return field && MenuAnswersKey(field->OwnerWindow(), e);
-    }
-
     bool suppressContextMenu_ = false;
 };
 
@@ -459,59 +430,13 @@ void TextField::applyProperty(const std::string& name, const PropertyValue& v)
     }
 }
 
-std::optional<EditCommand> EditCommandNamed(const std::string& itemName)
-{
-    static const std::pair<const char*, EditCommand> names[] = {
-        {"EditUndo", EditCommand::Undo},
-        {"EditCut", EditCommand::Cut},
-        {"EditCopy", EditCommand::Copy},
-        {"EditPaste", EditCommand::Paste},
-        {"EditClear", EditCommand::Clear},
-        {"EditSelectAll", EditCommand::SelectAll},
-    };
-    for (const auto& [name, command] : names)
-        if (itemName == name)
-            return command;
-    return std::nullopt;
-}
-
 std::shared_ptr<TextField> FocusedTextField()
 {
     auto* field = dynamic_cast<FieldWidget*>(QApplication::focusWidget());
     return field ? field->owner.lock() : nullptr;
 }
 
-bool CanPerform(const TextField& field, EditCommand command)
-{
-    const auto* e = static_cast<const QLineEdit*>(field.widget());
-    if (!e)
-        return false;
-    const bool writable = !e->isReadOnly();
-    const bool selection = e->hasSelectedText();
-    // A password is never copied.
-    const bool copyable = e->echoMode() == QLineEdit::Normal;
-    switch (command) {
-    case EditCommand::Undo: return writable && e->isUndoAvailable();
-    case EditCommand::Cut: return selection && (writable || copyable);
-    case EditCommand::Copy: return selection && copyable;
-    case EditCommand::Paste: return writable && !QApplication::clipboard()->text().isEmpty();
-    case EditCommand::Clear: return writable && selection;
-    case EditCommand::SelectAll: return !e->text().isEmpty();
-    }
-    return false;
-}
-
-void Perform(TextField& field, EditCommand command)
-{
-    switch (command) {
-    case EditCommand::Undo: field.Undo(); break;
-    case EditCommand::Cut: field.Cut(); break;
-    case EditCommand::Copy: field.Copy(); break;
-    case EditCommand::Paste: field.Paste(); break;
-    case EditCommand::Clear: field.Clear(); break;
-    case EditCommand::SelectAll: field.SelectAll(); break;
-    }
-}
+void SetContextualMenuShower(ContextualMenuShower shower) { contextualMenuShower() = shower; }
 
 bool IsContextualClick()
 {

@@ -4,9 +4,9 @@
 #include "controls.h"
 #include "exceptions.h"
 #include "handlers.h"
-#include "menu.h"
 #include "picture.h"
-#include "private/menucommands.h"
+#include "private/menuhooks.h"
+#include "private/menurenderer.h"
 #include "private/propertytypes.h"
 #include "private/qtconversions.h"
 #include "runtime.h"
@@ -212,11 +212,7 @@ void Window::Impl::shutDown(Window* self)
 bool WindowWidget::event(QEvent* e)
 {
     if (owner) {
-        // Every key that reaches no control on the way is offered here
-        // before Qt looks it up among the shortcuts.
-        if (e->type() == QEvent::ShortcutOverride)
-            PrepareShortcut(owner->weak_from_this().lock(), *static_cast<QKeyEvent*>(e));
-        else if (e->type() == QEvent::WindowActivate)
+        if (e->type() == QEvent::WindowActivate)
             owner->activated();
         else if (e->type() == QEvent::WindowDeactivate)
             owner->d->activateRaised = false;
@@ -287,6 +283,7 @@ bool WindowWidget::pressButton(bool cancel)
 Window::Window() : d(std::make_unique<Impl>())
 {
     RequireUIThread();
+    InstallMenuHooks();
     d->widget = new WindowWidget(this);
     // Quitting follows the application's AutoQuit, not Qt's last-window rule.
     d->widget->setAttribute(Qt::WA_QuitOnClose, false);
@@ -670,7 +667,7 @@ void Window::closedByUser()
     CallWithExceptionHandling([this] { Close(); });
 }
 
-void WindowsFollowApplicationMenuBar()
+void Window::followApplicationMenuBar()
 {
     for (const auto& window : std::vector<std::shared_ptr<Window>>(windowList()))
         window->d->followAppMenuBar();

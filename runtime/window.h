@@ -15,6 +15,7 @@ class QWidget;
 
 namespace corvanta {
 
+class Application;
 class MenuBar;
 class Picture;
 class RectControl;
@@ -145,7 +146,12 @@ protected:
 
 private:
     friend class WindowWidget;
-    friend void WindowsFollowApplicationMenuBar();
+    friend class Application;
+    friend void RegisterAppObject(const std::shared_ptr<Application>& app);
+    // Each open window without a menu bar of its own takes the shortcuts of
+    // the application's menu bar anew; called when that bar or the
+    // application object changes.
+    static void followApplicationMenuBar();
     void adopt(const std::shared_ptr<RectControl>& control);
     void activated();
     void closedByUser();

@@ -13,6 +13,7 @@
 #include "localize.h"
 #include "menu.h"
 #include "menubar1.h"
+#include "menu_text.h"
 #include "propertylist.h"
 #include "window.h"
 #include "window1.h"
@@ -56,7 +57,7 @@ QAction* drawn(const Window& w, const std::string& name)
     for (QAction* title : bar->actions())
         if (QMenu* menu = title->menu())
             for (QAction* entry : menu->actions())
-                if (entry->text() == text)
+                if (shownText(entry) == text)
                     return entry;
     return nullptr;
 }
@@ -96,8 +97,10 @@ protected:
     {
         MenuItem::SetPopUpChooserForTesting(nullptr);
         // The shared bar outlives the test.
-        for (const char* name : kEditItems)
+        for (const char* name : kEditItems) {
             barItem(name)->SetAutoEnable(true);
+            barItem(name)->SetVisible(true);
+        }
         AppUiTest::TearDown();
         QApplication::clipboard()->clear();
     }
@@ -111,7 +114,7 @@ protected:
         if (!bar)
             return nullptr;
         for (QAction* title : bar->actions()) {
-            if (title->text().toStdString() != Localize::kCompos())
+            if (shownText(title).toStdString() != Localize::kCompos())
                 continue;
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
             EXPECT_TRUE(title->menu()->isVisible());
@@ -175,6 +178,12 @@ const EnableCase kEnableCases[] = {
          NotNil(w->EditField1())->SetProperties(PropertyList({{"ReadOnly", true}}));
      },
      {false, true, true, false, false, true}},
+    {"PasswordFieldWithASelection",
+     [](QLineEdit* f, auto w, auto) {
+         NotNil(w->EditField1())->SetProperties(PropertyList({{"Password", true}}));
+         typedSelectedAndOnTheClipboard(f);
+     },
+     {true, true, false, true, true, true}},
     {"FocusInThePopUp",
      [](QLineEdit* f, auto w, auto) {
          typedSelectedAndOnTheClipboard(f);
@@ -295,34 +304,96 @@ const ShortcutCase kShortcutCases[] = {
     {"SelectAllInAnEmptyField", "EditSelectAll", Qt::Key_A, "", -1, 0, "", "", "", "", false},
 };
 
-class EditShortcuts : public EditCommands, public ::testing::WithParamInterface<ShortcutCase> {};
+class EditShortcuts : public EditCommands, public ::testing::WithParamInterface<ShortcutCase> {
+protected:
+    // Sets the case up, presses its key in the field and checks the field and
+    // the clipboard; gives how often the application's handler of the item ran.
+    int pressAndCheck()
+    {
+        const ShortcutCase& c = GetParam();
+        app->AddMenuHandler(c.item, [this] {
+            ++handled;
+            return false; // the framework's command follows
+        });
+        type(c.typed);
+        if (c.selectFrom >= 0)
+            field->setSelection(c.selectFrom, c.selectLength);
+        if (*c.clipboard)
+            QApplication::clipboard()->setText(c.clipboard);
+
+        QTest::keyClick(field, c.key, Qt::ControlModifier);
+
+        EXPECT_EQ(field->text().toStdString(), c.text);
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clipboardAfter);
+        EXPECT_EQ(field->selectedText().toStdString(), c.selected);
+        return handled;
+    }
+
+    int handled = 0;
+};
 
 // The field's own handling of the key would bypass the menu: the handler of
 // the application would not hear of it, or the command would run twice.
 TEST_P(EditShortcuts, ActOnceThroughTheMenuAndOnlyWhenTheItemIsEnabled)
 {
-    const ShortcutCase& c = GetParam();
-    int handled = 0;
-    app->AddMenuHandler(c.item, [&] {
-        ++handled;
-        return false; // the framework's command follows
-    });
-    type(c.typed);
-    if (c.selectFrom >= 0)
-        field->setSelection(c.selectFrom, c.selectLength);
-    if (*c.clipboard)
-        QApplication::clipboard()->setText(c.clipboard);
+    EXPECT_EQ(pressAndCheck(), GetParam().acts ? 1 : 0);
+}
 
-    QTest::keyClick(field, c.key, Qt::ControlModifier);
-
-    EXPECT_EQ(handled, c.acts ? 1 : 0);
-    EXPECT_EQ(field->text().toStdString(), c.text);
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clipboardAfter);
-    EXPECT_EQ(field->selectedText().toStdString(), c.selected);
+// A hidden item answers no key: the field's own key does the same command,
+// without the menu's handlers.
+TEST_P(EditShortcuts, AHiddenItemLeavesTheKeyToTheField)
+{
+    barItem(GetParam().item)->SetVisible(false);
+    EXPECT_EQ(pressAndCheck(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, EditShortcuts, ::testing::ValuesIn(kShortcutCases), [](const auto& info) {
     return std::string(info.param.name);
+});
+
+// --- An item the program disabled ---------------------------------------------
+
+struct DisabledItemKey {
+    const char* item;
+    Qt::Key key;
+};
+
+void PrintTo(const DisabledItemKey& c, std::ostream* os) { *os << c.item; }
+
+const DisabledItemKey kDisabledItemKeys[] = {
+    {"EditUndo", Qt::Key_Z},
+    {"EditCut", Qt::Key_X},
+    {"EditCopy", Qt::Key_C},
+    {"EditPaste", Qt::Key_V},
+    {"EditSelectAll", Qt::Key_A},
+};
+
+class DisabledItemKeys : public EditCommands, public ::testing::WithParamInterface<DisabledItemKey> {};
+
+// The field does not carry out the key itself behind the menu's back.
+TEST_P(DisabledItemKeys, DoNothingInTheField)
+{
+    int handled = 0;
+    app->AddMenuHandler(GetParam().item, [&] {
+        ++handled;
+        return false;
+    });
+    barItem(GetParam().item)->SetAutoEnable(false);
+    barItem(GetParam().item)->SetEnabled(false);
+    type("12345");
+    field->setSelection(1, 3);
+    QApplication::clipboard()->setText("9");
+
+    QTest::keyClick(field, GetParam().key, Qt::ControlModifier);
+
+    EXPECT_EQ(handled, 0);
+    EXPECT_EQ(field->text(), "12345");
+    EXPECT_EQ(field->selectedText(), "234");
+    EXPECT_EQ(QApplication::clipboard()->text(), "9");
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, DisabledItemKeys, ::testing::ValuesIn(kDisabledItemKeys), [](const auto& info) {
+    return std::string(info.param.item);
 });
 
 // --- Clear ---------------------------------------------------------------------
@@ -374,6 +445,42 @@ INSTANTIATE_TEST_SUITE_P(Routes, ClearRemovesOnlyTheSelection, ::testing::Values
     return std::string(info.param.name);
 });
 
+// A text field in a window of the framework's own.
+std::shared_ptr<TextField> addField(BareWindow& window)
+{
+    auto control = window.New<TextField>();
+    control->Constructor();
+    window.AddControl(control, "Field");
+    control->SetProperties(PropertyList({{"Width", 120}, {"Height", 22}}));
+    return control;
+}
+
+// The field's contextual menu offers one entry; `offered` counts the menus.
+void offerOneEntry(TextField& field, const char* name, int& offered)
+{
+    field.ConstructContextualMenu = [name, &offered](const std::shared_ptr<TextField>&,
+                                                     const std::shared_ptr<MenuItem>& base,
+                                                     std::int64_t,
+                                                     std::int64_t) {
+        ++offered;
+        auto entry = std::make_shared<MenuItem>();
+        entry->Constructor();
+        entry->SetName(name);
+        entry->SetText(name);
+        base->Append(entry);
+        return true;
+    };
+}
+
+// The right click, then the context menu event the platform makes of it.
+void rightClickWithMenuEvent(QLineEdit* edit)
+{
+    const QPoint at = edit->rect().center();
+    QTest::mouseClick(edit, Qt::RightButton, {}, at);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, edit->mapToGlobal(at));
+    QApplication::sendEvent(edit, &menuEvent);
+}
+
 // --- Wherever the field is ----------------------------------------------------
 
 struct FieldPlace {
@@ -392,10 +499,7 @@ TEST_P(FieldKeys, SelectAllCopyAndPaste)
     auto window = std::make_shared<BareWindow>();
     window->Constructor();
     GetParam().arrange(*window);
-    auto control = window->New<TextField>();
-    control->Constructor();
-    window->AddControl(control, "Field");
-    control->SetProperties(PropertyList({{"Width", 120}, {"Height", 22}}));
+    auto control = addField(*window);
     auto* edit = qobject_cast<QLineEdit*>(control->widget());
     ASSERT_NE(edit, nullptr);
     window->widget()->activateWindow();
@@ -440,21 +544,9 @@ TEST_F(FieldsOwnMenu, APasteChosenInItActsOnce)
 {
     auto window = std::make_shared<BareWindow>();
     window->Constructor();
-    auto control = window->New<TextField>();
-    control->Constructor();
-    window->AddControl(control, "Field");
-    control->SetProperties(PropertyList({{"Width", 120}, {"Height", 22}}));
+    auto control = addField(*window);
     int offered = 0;
-    control->ConstructContextualMenu =
-        [&](const std::shared_ptr<TextField>&, const std::shared_ptr<MenuItem>& base, std::int64_t, std::int64_t) {
-            ++offered;
-            auto paste = std::make_shared<MenuItem>();
-            paste->Constructor();
-            paste->SetName("EditPaste");
-            paste->SetText("Paste");
-            base->Append(paste);
-            return true;
-        };
+    offerOneEntry(*control, "EditPaste", offered);
     MenuItem::SetPopUpChooserForTesting([](const std::shared_ptr<MenuItem>& menu) { return menu->Child("EditPaste"); });
     auto* edit = qobject_cast<QLineEdit*>(control->widget());
     ASSERT_NE(edit, nullptr);
@@ -463,16 +555,61 @@ TEST_F(FieldsOwnMenu, APasteChosenInItActsOnce)
     edit->setFocus();
     QApplication::clipboard()->setText("7");
 
-    // The right click, then the context menu event the platform makes of it.
-    const QPoint at = edit->rect().center();
-    QTest::mouseClick(edit, Qt::RightButton, {}, at);
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, edit->mapToGlobal(at));
-    QApplication::sendEvent(edit, &menuEvent);
+    rightClickWithMenuEvent(edit);
     MenuItem::SetPopUpChooserForTesting(nullptr);
     QApplication::clipboard()->clear();
 
     EXPECT_EQ(offered, 1);
     EXPECT_EQ(edit->text(), "7");
 }
+
+// --- A contextual click the field's MouseDown takes ------------------------------
+
+struct ContextualClickCase {
+    const char* name;
+    bool mouseDownHandles;
+    int menusConstructed;
+};
+
+void PrintTo(const ContextualClickCase& c, std::ostream* os) { *os << c.name; }
+
+const ContextualClickCase kContextualClickCases[] = {
+    {"HandledByMouseDown", true, 0},
+    {"LeftToTheField", false, 1},
+};
+
+class ContextualClick : public UiTest, public ::testing::WithParamInterface<ContextualClickCase> {};
+
+// A click that MouseDown handled has had its answer: the context menu event
+// the platform makes of it shows no second menu.
+TEST_P(ContextualClick, ShowsOneMenuAtMost)
+{
+    auto window = std::make_shared<BareWindow>();
+    window->Constructor();
+    auto control = addField(*window);
+    const bool handles = GetParam().mouseDownHandles;
+    control->MouseDown = [handles](const std::shared_ptr<TextField>&, std::int64_t, std::int64_t) {
+        return handles && IsContextualClick();
+    };
+    int constructed = 0;
+    offerOneEntry(*control, "EditSelectAll", constructed);
+    int popped = 0;
+    MenuItem::SetPopUpChooserForTesting([&](const std::shared_ptr<MenuItem>&) {
+        ++popped;
+        return nullptr;
+    });
+    auto* edit = qobject_cast<QLineEdit*>(control->widget());
+    ASSERT_NE(edit, nullptr);
+
+    rightClickWithMenuEvent(edit);
+    MenuItem::SetPopUpChooserForTesting(nullptr);
+
+    EXPECT_EQ(constructed, GetParam().menusConstructed);
+    EXPECT_EQ(popped, GetParam().menusConstructed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clicks, ContextualClick, ::testing::ValuesIn(kContextualClickCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 } // namespace

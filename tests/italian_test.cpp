@@ -8,6 +8,7 @@
 
 #include "localize.h"
 #include "menubar1.h"
+#include "menu_text.h"
 #include "runtime.h"
 #include "startup.h"
 #include "system.h"
@@ -129,7 +130,7 @@ std::vector<std::string> barTitles(const Window& w)
     std::vector<std::string> titles;
     if (auto* bar = w.widget()->findChild<QMenuBar*>())
         for (QAction* action : bar->actions())
-            titles.push_back(action->text().toStdString());
+            titles.push_back(shownText(action).toStdString());
     return titles;
 }
 
@@ -141,10 +142,10 @@ std::vector<std::string> menuEntries(const Window& w, const std::string& title)
     if (!bar)
         return entries;
     for (QAction* action : bar->actions())
-        if (action->text().toStdString() == title && action->menu())
+        if (shownText(action).toStdString() == title && action->menu())
             for (QAction* entry : action->menu()->actions())
                 if (!entry->isSeparator())
-                    entries.push_back(entry->text().toStdString());
+                    entries.push_back(shownText(entry).toStdString());
     return entries;
 }
 

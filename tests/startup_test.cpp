@@ -8,6 +8,7 @@
 #include "handlers.h"
 #include "menu.h"
 #include "menubar1.h"
+#include "menu_text.h"
 #include "runtime.h"
 #include "startup.h"
 #include "system.h"
@@ -246,7 +247,7 @@ TEST_F(RunProcessDeathTest, ItalianTitlesOnAnOldSystemShowInTheWindow)
                 std::string titles;
                 if (bar)
                     for (QAction* action : bar->actions())
-                        titles += action->text().toStdString() + "/";
+                        titles += shownText(action).toStdString() + "/";
                 std::cerr << "titles=" << titles << std::endl;
                 QCoreApplication::exit(0);
             });

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <memory>
-#include <optional>
-#include <string>
-
 namespace corvanta {
 
 class TextField;
@@ -12,12 +8,6 @@ class TextField;
 // contextual copies of the Edit menu and the field's own keys all carry them
 // out through the TextField's methods, so each has one implementation.
 enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
-
-// The command of a menu item name ("EditUndo" ... "EditSelectAll"), or none.
-std::optional<EditCommand> EditCommandNamed(const std::string& itemName);
-
-// The text field that has the keyboard focus, or nil.
-std::shared_ptr<TextField> FocusedTextField();
 
 // Whether the command would do anything in the field now: what enables its
 // menu item.

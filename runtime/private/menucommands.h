@@ -1,19 +1,22 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
-
-class QKeyEvent;
 
 namespace corvanta {
 
 class MenuBar;
 class MenuItem;
 class Window;
+enum class EditCommand;
 
-// The framework's own Edit command of that item name ("EditUndo" ...
-// "EditSelectAll") on the focused text field, through the field's own
-// methods; any other name, or no focused field, does nothing.
+// The Edit command of a menu item name ("EditUndo" ... "EditSelectAll"), or none.
+std::optional<EditCommand> EditCommandNamed(const std::string& itemName);
+
+// The framework's own Edit command of that item name on the focused text
+// field, through the field's own methods; any other name, or no focused
+// field, does nothing.
 void editFocusedField(const std::string& name);
 
 // The framework's enabling pass (AutoEnable) over the items below `menu`: an
@@ -22,21 +25,12 @@ void editFocusedField(const std::string& name);
 // Every other item is left as it is.
 void AutoEnableItems(MenuItem& menu);
 
+// The framework's enabling pass over the bars the user may reach now: the
+// front window's and the application's.
+void AutoEnableMenuBars();
+
 // The bar whose commands a window answers: its own, else the application's;
 // nil when there is neither.
 std::shared_ptr<MenuBar> MenuBarInEffect(const std::shared_ptr<Window>& window);
-
-// Whether a visible item of the bar in effect for `window` has this key as
-// its shortcut.
-bool MenuAnswersKey(const std::shared_ptr<Window>& window, const QKeyEvent& key);
-
-// Runs the enabling pass before Qt looks a key up among the shortcuts: Qt
-// never fires the shortcut of an action that is disabled at that moment.
-void PrepareShortcut(const std::shared_ptr<Window>& window, const QKeyEvent& key);
-
-// Each open window without a menu bar of its own takes the shortcuts of the
-// application's menu bar anew; called when that bar or the application object
-// changes.
-void WindowsFollowApplicationMenuBar();
 
 } // namespace corvanta

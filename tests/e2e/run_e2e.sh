@@ -3,7 +3,8 @@
 # xcb platform, no window manager), checks that the first-series window
 # carries the application's icon, picks a letter and types a first-series
 # serial number with real keyboard and mouse input, checks that the result
-# panel appears, then quits with Ctrl+Q and expects exit code 0.
+# panel appears, opens the File menu with Alt+F and closes it with Escape,
+# then quits with Ctrl+Q and expects exit code 0.
 #
 # Usage: run_e2e.sh <path to the corvanta executable>
 # Exit codes: 0 passed, 1 failed. A missing tool is a failure that names it:
@@ -137,6 +138,24 @@ for _ in $(seq 1 50); do
 done
 cp "$work/shot.png" "${TMPDIR:-/tmp}/corvanta-e2e.png" 2>/dev/null || true
 [ "$shown" = "FFFBC6" ] || fail "the result panel did not appear (colour $shown, was $before)"
+
+# The File menu from the keyboard: Alt+F opens it, a pop-up window of its
+# own, and Escape closes it.
+xdotool windowfocus "$win" 2>/dev/null || true
+shown_windows() { xdotool search --onlyvisible --class corvanta 2>/dev/null | wc -l; }
+windows_before=$(shown_windows)
+xdotool key alt+f
+for _ in $(seq 1 30); do
+    [ "$(shown_windows)" -gt "$windows_before" ] && break
+    sleep 0.1
+done
+[ "$(shown_windows)" -gt "$windows_before" ] || fail "Alt+F opened no menu"
+xdotool key Escape
+for _ in $(seq 1 30); do
+    [ "$(shown_windows)" -eq "$windows_before" ] && break
+    sleep 0.1
+done
+[ "$(shown_windows)" -eq "$windows_before" ] || fail "Escape did not close the File menu"
 
 kill -0 "$app_pid" 2>/dev/null || fail "the application ended before Ctrl+Q"
 

@@ -1,0 +1,196 @@
+// The menu layer's hold on the keyboard and on the controls' contextual
+// menus. The controls know nothing of menus: an application-wide event filter
+// claims the keys the items answer before any control sees them.
+
+#include "private/menuhooks.h"
+
+#include "controls.h"
+#include "exceptions.h"
+#include "handlers.h"
+#include "menu.h"
+#include "private/menucommands.h"
+#include "private/shortcuttext.h"
+#include "private/textfield.h"
+#include "window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+
+#include <cstdint>
+#include <memory>
+
+namespace corvanta {
+
+namespace {
+
+// The framework's window that holds the widget, or nil.
+std::shared_ptr<Window> windowHolding(QWidget* widget)
+{
+    QWidget* top = widget->window();
+    for (std::int64_t i = 0; i < Window::WindowCount(); ++i)
+        if (auto window = Window::At(i); window && window->widget() == top)
+            return window;
+    return nullptr;
+}
+
+// The window's menu bar as drawn and shown, or nil. A bar being replaced is
+// hidden until it is deleted.
+QMenuBar* shownMenuBar(const Window& window)
+{
+    if (!window.widget())
+        return nullptr;
+    for (QMenuBar* bar : window.widget()->findChildren<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!bar->isHidden())
+            return bar;
+    return nullptr;
+}
+
+// Whether a visible entry below `menu` has the key as its shortcut.
+bool answers(const MenuItem& menu, const QKeySequence& keys)
+{
+    for (std::int64_t i = 0; i < menu.Count(); ++i) {
+        const auto child = menu.Item(i);
+        if (!child)
+            continue;
+        if (child->Count() > 0) {
+            if (answers(*child, keys))
+                return true;
+        } else if (child->Visible() && !child->IsSeparator() && KeySequenceOf(child->KeyboardShortcut()) == keys) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether a visible item of the bar in effect for the window has this key as
+// its shortcut.
+bool menuAnswers(const std::shared_ptr<Window>& window, const QKeyEvent& key)
+{
+    if (key.key() == 0 || key.key() == Qt::Key_unknown)
+        return false;
+    // A bar of the window's own that is not shown answers nothing: Qt fires
+    // no shortcut of it.
+    if (window->MenuBar() && !shownMenuBar(*window))
+        return false;
+    const std::shared_ptr<MenuBar> bar = MenuBarInEffect(window);
+    const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
+    return bar && answers(*bar, pressed);
+}
+
+// Alt (or Alt+Shift) with a letter: a menu's mnemonic, or nothing. On macOS
+// Option with a letter types a character instead.
+bool isAltLetter(const QKeyEvent& key)
+{
+#ifdef Q_OS_MACOS
+    (void)key;
+    return false;
+#else
+    if ((key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::AltModifier)
+        return false;
+    const QString text = key.text();
+    return (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) || (text.size() == 1 && text.at(0).isLetter());
+#endif
+}
+
+// F10 opens the first menu of the bar, as on GNOME and KDE.
+bool openFirstMenu(const Window& window)
+{
+    QMenuBar* bar = shownMenuBar(window);
+    if (!bar)
+        return false;
+    for (QAction* title : bar->actions()) {
+        if (!title->menu() || !title->isVisible() || !title->isEnabled())
+            continue;
+        bar->setActiveAction(title);
+        return true;
+    }
+    return false;
+}
+
+class MenuKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) || !object->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(object);
+        const std::shared_ptr<Window> window = windowHolding(widget);
+        if (!window)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        return type == QEvent::ShortcutOverride ? claimShortcut(window, widget, *key) : takeKeyPress(window, *key);
+    }
+
+private:
+    // A key that an item answers is not overridden by the control (a text
+    // field overrides the standard Edit keys): it goes to the item's shortcut.
+    // Before Qt looks the key up, the enabling pass runs, as Qt never fires
+    // the shortcut of an action that is disabled at that moment.
+    static bool claimShortcut(const std::shared_ptr<Window>& window, QWidget* widget, QKeyEvent& key)
+    {
+        // Qt sends the event to the window's focus widget first, then on to
+        // its parents: the pass runs once.
+        QWidget* first = widget->window()->focusWidget();
+        if (widget != (first ? first : widget->window()))
+            return false;
+        // Only for a key some item answers: the pass asks the clipboard, which
+        // may mean a round trip to another program.
+        if (!menuAnswers(window, key))
+            return false;
+        CallWithExceptionHandling([] { AutoEnableMenuBars(); });
+        key.ignore();
+        return true;
+    }
+
+    static bool takeKeyPress(const std::shared_ptr<Window>& window, QKeyEvent& key)
+    {
+        // An item's key whose shortcut did not fire belongs to a disabled
+        // item: it does nothing, also in a text field.
+        bool taken = menuAnswers(window, key);
+        if (!taken && key.key() == Qt::Key_F10 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+            taken = openFirstMenu(*window);
+        // A mnemonic that no menu took: no pop-up's row picked by its letter,
+        // no letter typed into a field.
+        if (!taken)
+            taken = isAltLetter(key);
+        if (taken)
+            key.accept();
+        return taken;
+    }
+};
+
+void showContextualMenu(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y)
+{
+    std::shared_ptr<MenuItem> base;
+    const bool show = CallWithExceptionHandling([&] {
+        base = std::make_shared<MenuItem>();
+        base->Constructor();
+        return field->ConstructContextualMenu(field, base, x, y);
+    });
+    if (!show || !base || base->Count() == 0)
+        return;
+    // PopUp carries out the framework's own command of the chosen entry.
+    CallWithExceptionHandling([&] { base->PopUp(); });
+}
+
+} // namespace
+
+void InstallMenuHooks()
+{
+    static QPointer<MenuKeyFilter> filter;
+    if (filter || !QCoreApplication::instance())
+        return;
+    filter = new MenuKeyFilter(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(filter);
+    SetContextualMenuShower(&showContextualMenu);
+}
+
+} // namespace corvanta

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+class QMenuBar;
+class QObject;
+class QWidget;
+
+namespace corvanta {
+
+class MenuBar;
+class MenuItem;
+
+// Builds a Qt menu bar for `window` that follows the model from then on, its
+// titles and entries reachable by keyboard mnemonics. The window owns the
+// returned widget.
+QMenuBar* CreateMenuBarWidget(const std::shared_ptr<MenuBar>& bar, QWidget* window);
+
+// Gives `window` the shortcuts of the bar's entries without drawing the bar,
+// kept in step with the model; a choice goes through ChooseMenuItem. The
+// window owns the returned object; deleting it takes the shortcuts away.
+QObject* AttachMenuShortcuts(const std::shared_ptr<MenuBar>& bar, QWidget* window);
+
+// Tells every drawn bar and every window's shortcuts that an item changed:
+// its properties, or (`structure`) the items below it.
+void MenuItemChanged(const MenuItem* item, bool structure);
+
+// Shows the item's children as a menu at the mouse pointer until the user
+// chooses or dismisses it; the chosen entry, or nil.
+std::shared_ptr<MenuItem> ShowPopUpMenu(const MenuItem& menu);
+
+} // namespace corvanta

@@ -1,0 +1,258 @@
+// The menus reached from the keyboard: the mnemonics a drawn bar gives its
+// titles and entries, Alt+letter and F10 opening a menu in both languages,
+// the arrows, Return and Escape inside it, and an Alt+letter that no menu
+// takes doing nothing in the pop-up or the field.
+
+#include "app_fixture.h"
+#include "checkwindow_road.h"
+
+#include "exceptions.h"
+#include "localize.h"
+#include "menu.h"
+#include "menu_text.h"
+#include "menubar1.h"
+#include "private/mnemonics.h"
+#include "window.h"
+#include "window1.h"
+#include "window2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace corvanta;
+
+namespace {
+
+// --- Choosing the letters ---------------------------------------------------
+
+struct MnemonicCase {
+    const char* name;
+    std::vector<QString> texts;
+    const char* shown; // the texts as drawn, joined by "|"
+};
+
+void PrintTo(const MnemonicCase& c, std::ostream* os) { *os << c.name; }
+
+const MnemonicCase kMnemonicCases[] = {
+    {"EnglishBar", {"File", "Edit", "Window", "Help"}, "&File|&Edit|&Window|&Help"},
+    {"ItalianBar", {"File", "Modifica", "Finestra", "Aiuto"}, "&File|&Modifica|F&inestra|&Aiuto"},
+    {"EditMenuWithSeparators", {"Undo", "", "Cut", "Copy", "Paste", "Clear", "", "Select all"}, "&Undo||&Cut|C&opy|&Paste|C&lear||&Select all"},
+    {"CaseDoesNotMakeALetterFree", {"abc", "ABC"}, "&abc|A&BC"},
+    {"EveryLetterTaken", {"ab", "ba", "a"}, "&ab|&ba|a"},
+    {"ALiteralAmpersandIsDoubled", {"Save & Test", "& more"}, "&Save && Test|&& &more"},
+    {"AnOpeningDigitIsPassedOver", {"1 Series", "2 Series"}, "1 &Series|2 S&eries"},
+};
+
+class Mnemonics : public ::testing::TestWithParam<MnemonicCase> {};
+
+TEST_P(Mnemonics, FirstFreeLetterOfEachText)
+{
+    const std::vector<int> positions = MnemonicPositions(GetParam().texts);
+    ASSERT_EQ(positions.size(), GetParam().texts.size());
+    QStringList shown;
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        shown << ShownMenuText(GetParam().texts[i], positions[i]);
+    EXPECT_EQ(shown.join(u'|').toStdString(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Mnemonics, ::testing::ValuesIn(kMnemonicCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
+
+// --- The application's bar, from the keyboard -----------------------------------
+
+struct Language {
+    const char* code;
+    const char* localization; // what the texts come in
+    const char* drawnTitles; // the bar's titles as drawn, joined by "|"
+    std::vector<std::string> titles;
+    // A letter that opens each title, in order.
+    std::vector<Qt::Key> letters;
+};
+
+void PrintTo(const Language& l, std::ostream* os) { *os << l.code; }
+
+const Language kLanguages[] = {
+    {"zz", "en", "&File|&Edit|&Window|&Help", {"File", "Edit", "Window", "Help"}, {Qt::Key_F, Qt::Key_E, Qt::Key_W, Qt::Key_H}},
+    {"it", "it", "&File|&Modifica|F&inestra|&Aiuto", {"File", "Modifica", "Finestra", "Aiuto"}, {Qt::Key_F, Qt::Key_M, Qt::Key_I, Qt::Key_A}},
+};
+
+// Each language runs in a process of its own (one test per ctest run), as
+// the shared bar is built once, in the language of its time.
+class MenuKeys : public AppUiTest, public ::testing::WithParamInterface<Language> {
+protected:
+    std::string language() const override { return GetParam().code; }
+
+    void SetUp() override
+    {
+        AppUiTest::SetUp();
+        ASSERT_EQ(Localize::Language(), GetParam().localization);
+    }
+
+    void TearDown() override
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        AppUiTest::TearDown();
+    }
+
+    template <class W>
+    std::shared_ptr<W> open()
+    {
+        auto w = W::implicitInstance();
+        EXPECT_NE(w, nullptr);
+        w->widget()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w->widget()));
+        return w;
+    }
+
+    static QMenuBar* barOf(const Window& w) { return w.widget()->findChild<QMenuBar*>(); }
+
+    // The title of the menu open now, "" when none is.
+    static std::string openMenu()
+    {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu ? shownText(menu->menuAction()).toStdString() : std::string();
+    }
+
+    static void press(const Window& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : w.widget(), key, modifiers);
+    }
+
+    static void pressInMenu(Qt::Key key)
+    {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr) << "no menu is open";
+        QTest::keyClick(popup, key);
+    }
+};
+
+TEST_P(MenuKeys, EveryTitleAndEntryHasItsOwnLetterAndTheModelKeepsItsTexts)
+{
+    auto w = open<Window1>();
+    QMenuBar* bar = barOf(*w);
+    ASSERT_NE(bar, nullptr);
+    QStringList titles;
+    for (QAction* title : bar->actions()) {
+        titles << title->text();
+        std::set<int> letters;
+        for (QAction* entry : title->menu()->actions()) {
+            if (entry->isSeparator())
+                continue;
+            const QKeySequence letter = QKeySequence::mnemonic(entry->text());
+            EXPECT_FALSE(letter.isEmpty()) << entry->text().toStdString();
+            EXPECT_TRUE(letters.insert(letter[0].toCombined()).second) << entry->text().toStdString();
+        }
+    }
+    EXPECT_EQ(titles.join(u'|').toStdString(), GetParam().drawnTitles);
+    for (std::size_t i = 0; i < GetParam().titles.size(); ++i)
+        EXPECT_EQ(MenuBar1::implicitInstance()->Item(static_cast<std::int64_t>(i))->Text(), GetParam().titles[i]);
+}
+
+TEST_P(MenuKeys, AltAndTheLetterOpensEachMenu)
+{
+    auto w = open<Window1>();
+    for (std::size_t i = 0; i < GetParam().letters.size(); ++i) {
+        press(*w, GetParam().letters[i], Qt::AltModifier);
+        EXPECT_EQ(openMenu(), GetParam().titles[i]);
+        pressInMenu(Qt::Key_Escape);
+        EXPECT_EQ(openMenu(), "");
+    }
+}
+
+TEST_P(MenuKeys, F10OpensTheFirstMenuAndEscapeClosesIt)
+{
+    auto w = open<Window1>();
+    press(*w, Qt::Key_F10);
+    EXPECT_EQ(openMenu(), GetParam().titles[0]);
+    pressInMenu(Qt::Key_Escape);
+    EXPECT_EQ(openMenu(), "");
+    EXPECT_TRUE(w->IsOpen());
+}
+
+TEST_P(MenuKeys, ArrowsMoveThroughTheBarAndReturnChooses)
+{
+    auto w = open<Window1>();
+    press(*w, Qt::Key_F, Qt::AltModifier);
+    ASSERT_EQ(openMenu(), GetParam().titles[0]);
+    pressInMenu(Qt::Key_Right);
+    EXPECT_EQ(openMenu(), GetParam().titles[1]);
+    pressInMenu(Qt::Key_Right);
+    ASSERT_EQ(openMenu(), GetParam().titles[2]);
+
+    // Down to the second-series entry of the Window menu, then Return.
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const QString second = QString::fromStdString(Localize::kSecSer());
+    for (int steps = 0; steps < 4 && !(menu->activeAction() && shownText(menu->activeAction()) == second); ++steps)
+        pressInMenu(Qt::Key_Down);
+    ASSERT_NE(menu->activeAction(), nullptr);
+    ASSERT_EQ(shownText(menu->activeAction()), second);
+    pressInMenu(Qt::Key_Return);
+
+    EXPECT_EQ(openMenu(), "");
+    auto secondWindow = Window::ImplicitWindow("Window2.Window2");
+    ASSERT_NE(secondWindow, nullptr) << "Return did not choose the entry";
+    EXPECT_EQ(Window::At(0), secondWindow);
+}
+
+// The Window menu's letter in the second-series window, whose pop-up holds a
+// row for W: the menu opens and the pop-up keeps its row.
+TEST_P(MenuKeys, TheWindowMenusLetterLeavesThePopUpsRow)
+{
+    auto w = open<Window2>();
+    QComboBox* combo = road::combo(*w);
+    ASSERT_NE(combo, nullptr);
+    combo->setFocus();
+    road::chooseRow(*w, "S");
+    const int row = combo->currentIndex();
+
+    press(*w, GetParam().letters[2], Qt::AltModifier);
+    EXPECT_EQ(openMenu(), GetParam().titles[2]);
+    pressInMenu(Qt::Key_Escape);
+    EXPECT_EQ(combo->currentIndex(), row);
+}
+
+// A letter that no title takes in either language.
+TEST_P(MenuKeys, AnAltLetterNoMenuTakesDoesNothing)
+{
+    auto w = open<Window2>();
+    QComboBox* combo = road::combo(*w);
+    QLineEdit* field = road::field(*w);
+    ASSERT_NE(combo, nullptr);
+    ASSERT_NE(field, nullptr);
+    combo->setFocus();
+    road::chooseRow(*w, "S");
+    const int row = combo->currentIndex();
+    press(*w, Qt::Key_Z, Qt::AltModifier);
+    EXPECT_EQ(openMenu(), "");
+    EXPECT_EQ(combo->currentIndex(), row) << "the pop-up picked a row by the letter";
+
+    field->setFocus();
+    QTest::keyClicks(field, "X12");
+    press(*w, Qt::Key_Z, Qt::AltModifier);
+    press(*w, Qt::Key_Z, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(openMenu(), "");
+    EXPECT_EQ(field->text(), "X12") << "the letter was typed into the field";
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, MenuKeys, ::testing::ValuesIn(kLanguages), [](const auto& info) {
+    return std::string(info.param.code);
+});
+
+} // namespace
