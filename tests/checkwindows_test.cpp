@@ -1,7 +1,8 @@
-// What both check windows share: how they are built and opened, a letter of
-// no row, the enabling rule and the hiding of the result panel, the masks,
-// the Window menu marks, the Close command, the contextual Edit menu, two
-// windows side by side, and a handler that meets a missing control.
+// What both check windows share: how they are built and opened, the check
+// through the user's road (letter, number, Return, result panel), a letter
+// of no row, the enabling rule and the hiding of the result panel, the
+// masks, the Window menu marks, the Close command, the contextual Edit menu,
+// two windows side by side, and a handler that meets a missing control.
 
 #include "checkwindow_road.h"
 #include "ui_fixture.h"
