@@ -131,4 +131,45 @@ bool PopUpEditMenuOnContextualClick(const W& w)
     return true;
 }
 
+// The verdict in the panel's bold label, "is Valid" in green or "is
+// INVALID" in red, and then the panel itself.
+template <class W>
+void ShowVerdict(const W& w, bool valid)
+{
+    if (valid) {
+        NotNil(w.StaticText9(), "StaticText9")->SetTextColor(Color{0x00FF00});
+        NotNil(w.StaticText9(), "StaticText9")->SetText(Localize::kValida());
+    } else {
+        NotNil(w.StaticText9(), "StaticText9")->SetTextColor(Color{0xFF0000});
+        NotNil(w.StaticText9(), "StaticText9")->SetText(Localize::kNoValida());
+    }
+    NotNil(w.Rectangle1(), "Rectangle1")->SetVisible(true);
+}
+
+// The Window menu ticks the series of the front window, whichever check
+// window runs this; its two items are addressed by position, First's first.
+template <class First, class Second, class W>
+void TickFrontSeries(const W& w)
+{
+    NotNil(NotNil(w.WindowMenu(), "WindowMenu")->Item(0), "WindowMenu item 0")->SetChecked(IsA<First>(Window::At(0)));
+    NotNil(NotNil(w.WindowMenu(), "WindowMenu")->Item(1), "WindowMenu item 1")->SetChecked(IsA<Second>(Window::At(0)));
+}
+
+// The Close command: this window's FileClose_Action, bound to the window the
+// framework hands over, which must be a W (className names it in a failure).
+template <class W>
+void AddCloseHandler(W& self, const std::shared_ptr<Window>& window, const char* className)
+{
+    auto own = NotNil(CheckCast<W>(window, className), className);
+    self.AddMenuHandler("FileClose", CreateDelegate(own, &W::FileClose_Action));
+}
+
+// Closes the window and answers false, which leaves the command to the
+// application's handlers.
+inline bool CloseAndPassOn(Window& w)
+{
+    w.Close();
+    return false;
+}
+
 } // namespace corvanta::checkwindow

@@ -264,6 +264,84 @@ namespace corvanta::checklists {
 namespace {
 const std::optional<std::string> kNoText; // no Text or Caption record: the localized text set before stays
 const std::optional<std::string> kEmptyText{""};
+
+// What a label is, the same in both windows.
+struct LabelKind {
+    const char* name;
+    const char* initialParent;
+    bool bold;
+    std::int64_t textAlign;
+    std::optional<std::string> text;
+    std::int64_t tabIndex;
+};
+
+// The window's labels; each window gives them their spots.
+const LabelKind kStaticText3{.name = "StaticText3",
+                             .initialParent = "Rectangle1",
+                             .bold = false,
+                             .textAlign = 0,
+                             .text = kNoText,
+                             .tabIndex = 0};
+const LabelKind kStaticText6{.name = "StaticText6",
+                             .initialParent = "Rectangle1",
+                             .bold = false,
+                             .textAlign = 0,
+                             .text = kNoText,
+                             .tabIndex = 3};
+const LabelKind kStaticText7{.name = "StaticText7",
+                             .initialParent = "Rectangle1",
+                             .bold = false,
+                             .textAlign = 0,
+                             .text = kEmptyText,
+                             .tabIndex = 5};
+const LabelKind kStaticText8{.name = "StaticText8",
+                             .initialParent = "Rectangle1",
+                             .bold = false,
+                             .textAlign = 0,
+                             .text = kNoText,
+                             .tabIndex = 6};
+const LabelKind kStaticText9{.name = "StaticText9",
+                             .initialParent = "Rectangle1",
+                             .bold = true,
+                             .textAlign = 0,
+                             .text = kEmptyText,
+                             .tabIndex = 7};
+const LabelKind kStaticText5{.name = "StaticText5",
+                             .initialParent = "Rectangle1",
+                             .bold = false,
+                             .textAlign = 0,
+                             .text = kEmptyText,
+                             .tabIndex = 2};
+const LabelKind kStaticText4{.name = "StaticText4",
+                             .initialParent = "Rectangle1",
+                             .bold = false,
+                             .textAlign = 0,
+                             .text = kEmptyText,
+                             .tabIndex = 1};
+const LabelKind kStaticText1{
+    .name = "StaticText1", .initialParent = "", .bold = false, .textAlign = 1, .text = kNoText, .tabIndex = 0};
+const LabelKind kStaticText2{
+    .name = "StaticText2", .initialParent = "", .bold = false, .textAlign = 1, .text = kNoText, .tabIndex = 1};
+
+// Where a label sits, in LabelValues' order: width first, then top and left.
+struct LabelSpot {
+    std::int64_t width;
+    std::int64_t top;
+    std::int64_t left;
+};
+
+LabelValues Placed(const LabelKind& label, const LabelSpot& spot)
+{
+    return {.name = label.name,
+            .initialParent = label.initialParent,
+            .bold = label.bold,
+            .textAlign = label.textAlign,
+            .text = label.text,
+            .tabIndex = label.tabIndex,
+            .width = spot.width,
+            .top = spot.top,
+            .left = spot.left};
+}
 } // namespace
 
 const CheckWindowDesign& FirstSeriesDesign()
@@ -272,17 +350,17 @@ const CheckWindowDesign& FirstSeriesDesign()
         .width = 611,
         .height = 328,
         .rectangle1 = {297, 126, 282, 131},
-        // name, parent, bold, align, text, tab index, width, top, left
-        .staticText3 = {"StaticText3", "Rectangle1", false, 0, kNoText, 0, 92, 140, 308},
-        .staticText6 = {"StaticText6", "Rectangle1", false, 0, kNoText, 3, 92, 178, 308},
-        .staticText7 = {"StaticText7", "Rectangle1", false, 0, kEmptyText, 5, 127, 178, 441},
-        .staticText8 = {"StaticText8", "Rectangle1", false, 0, kNoText, 6, 127, 217, 308},
-        .staticText9 = {"StaticText9", "Rectangle1", true, 0, kEmptyText, 7, 124, 217, 441},
-        .staticText5 = {"StaticText5", "Rectangle1", false, 0, kEmptyText, 2, 127, 140, 441},
+        .staticText3 = Placed(kStaticText3, {.width = 92, .top = 140, .left = 308}),
+        .staticText6 = Placed(kStaticText6, {.width = 92, .top = 178, .left = 308}),
+        .staticText7 = Placed(kStaticText7, {.width = 127, .top = 178, .left = 441}),
+        .staticText8 = Placed(kStaticText8, {.width = 127, .top = 217, .left = 308}),
+        .staticText9 = Placed(kStaticText9, {.width = 124, .top = 217, .left = 441}),
+        .staticText5 = Placed(kStaticText5, {.width = 127, .top = 140, .left = 441}),
         .canvas1 = {405, 181, 20, 13},
-        .staticText4 = {"StaticText4", "Rectangle1", false, 0, kEmptyText, 1, 17, 140, 418},
-        .staticText1 = {"StaticText1", "", false, 1, kNoText, 0, 63, 14, 328},
-        .staticText2 = {"StaticText2", "", false, 1, kNoText, 1, 127, 14, 395},
+        .staticText4 = Placed(kStaticText4, {.width = 17, .top = 140, .left = 418}),
+        .staticText1 = Placed(kStaticText1, {.width = 63, .top = 14, .left = 328}),
+        .staticText2 = Placed(kStaticText2, {.width = 127, .top = 14, .left = 395}),
+        // Not F, G or R: the letter table keeps rows for Malta, Cyprus and Luxembourg that this window never offers.
         .letters = "HLMNPSTUVXYZ",
         .popupMenu1 = {328, 45, 63, 20},
         .mask = "99999999999",
@@ -299,17 +377,16 @@ const CheckWindowDesign& SecondSeriesDesign()
         .width = 445,
         .height = 248,
         .rectangle1 = {23, 106, 282, 131},
-        // name, parent, bold, align, text, tab index, width, top, left
-        .staticText3 = {"StaticText3", "Rectangle1", false, 0, kNoText, 0, 104, 120, 34},
-        .staticText6 = {"StaticText6", "Rectangle1", false, 0, kNoText, 3, 91, 158, 34},
-        .staticText7 = {"StaticText7", "Rectangle1", false, 0, kEmptyText, 5, 127, 158, 167},
-        .staticText8 = {"StaticText8", "Rectangle1", false, 0, kNoText, 6, 127, 197, 34},
-        .staticText9 = {"StaticText9", "Rectangle1", true, 0, kEmptyText, 7, 124, 197, 167},
-        .staticText5 = {"StaticText5", "Rectangle1", false, 0, kEmptyText, 2, 127, 120, 167},
+        .staticText3 = Placed(kStaticText3, {.width = 104, .top = 120, .left = 34}),
+        .staticText6 = Placed(kStaticText6, {.width = 91, .top = 158, .left = 34}),
+        .staticText7 = Placed(kStaticText7, {.width = 127, .top = 158, .left = 167}),
+        .staticText8 = Placed(kStaticText8, {.width = 127, .top = 197, .left = 34}),
+        .staticText9 = Placed(kStaticText9, {.width = 124, .top = 197, .left = 167}),
+        .staticText5 = Placed(kStaticText5, {.width = 127, .top = 120, .left = 167}),
         .canvas1 = {138, 161, 20, 13},
-        .staticText4 = {"StaticText4", "Rectangle1", false, 0, kEmptyText, 1, 17, 120, 144},
-        .staticText1 = {"StaticText1", "", false, 1, kNoText, 0, 63, 6, 252},
-        .staticText2 = {"StaticText2", "", false, 1, kNoText, 1, 127, 6, 317},
+        .staticText4 = Placed(kStaticText4, {.width = 17, .top = 120, .left = 144}),
+        .staticText1 = Placed(kStaticText1, {.width = 63, .top = 6, .left = 252}),
+        .staticText2 = Placed(kStaticText2, {.width = 127, .top = 6, .left = 317}),
         .letters = "DEHJMNPRSTUVWXYZ",
         .popupMenu1 = {252, 32, 63, 20},
         .mask = "A9999999999",

@@ -106,15 +106,7 @@ void Window1::PushButton1_Action(const std::shared_ptr<PushButton>&)
     if (controlla(NotNil(EditField1(), "EditField1")->Text()) == expectedRoot)
         valid = controlla2(NotNil(EditField1(), "EditField1")->Text());
 
-    if (valid) {
-        NotNil(StaticText9(), "StaticText9")->SetTextColor(Color{0x00FF00});
-        NotNil(StaticText9(), "StaticText9")->SetText(Localize::kValida());
-    } else {
-        NotNil(StaticText9(), "StaticText9")->SetTextColor(Color{0xFF0000});
-        NotNil(StaticText9(), "StaticText9")->SetText(Localize::kNoValida());
-    }
-
-    NotNil(Rectangle1(), "Rectangle1")->SetVisible(true);
+    checkwindow::ShowVerdict(*this, valid);
 }
 
 // --- Menu items ------------------------------------------------------------
@@ -163,27 +155,16 @@ std::shared_ptr<MenuItem> Window1::FileClose() const { return MenuItemNamed<Menu
 
 void Window1::AddMenuHandlers(const std::shared_ptr<Window>& window)
 {
-    auto own = NotNil(CheckCast<Window1>(window, "Window1"), "Window1");
-    AddMenuHandler("FileClose", CreateDelegate(own, &Window1::FileClose_Action));
+    checkwindow::AddCloseHandler(*this, window, "Window1");
 }
 
 void Window1::Event_Open() { SetTitle(Title() + " (" + Localize::kPriSer() + ")"); }
 
 void Window1::Event_Activate() {}
 
-// The Window menu ticks the series of the front window, whichever check
-// window runs this; its two items are addressed by position.
-void Window1::Event_EnableMenuItems()
-{
-    NotNil(NotNil(WindowMenu(), "WindowMenu")->Item(0), "WindowMenu item 0")->SetChecked(IsA<Window1>(Window::At(0)));
-    NotNil(NotNil(WindowMenu(), "WindowMenu")->Item(1), "WindowMenu item 1")->SetChecked(IsA<Window2>(Window::At(0)));
-}
+void Window1::Event_EnableMenuItems() { checkwindow::TickFrontSeries<Window1, Window2>(*this); }
 
-bool Window1::FileClose_Action()
-{
-    Close();
-    return false;
-}
+bool Window1::FileClose_Action() { return checkwindow::CloseAndPassOn(*this); }
 
 // --- Rules -----------------------------------------------------------------
 

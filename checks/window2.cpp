@@ -106,15 +106,7 @@ void Window2::PushButton1_Action(const std::shared_ptr<PushButton>&)
 
     const std::int64_t sum =
         controlla3(NotNil(PopupMenu1(), "PopupMenu1")->Text() + Uppercase(NotNil(EditField1(), "EditField1")->Text()));
-    if (sum == 7) {
-        NotNil(StaticText9(), "StaticText9")->SetTextColor(Color{0x00FF00});
-        NotNil(StaticText9(), "StaticText9")->SetText(Localize::kValida());
-    } else {
-        NotNil(StaticText9(), "StaticText9")->SetTextColor(Color{0xFF0000});
-        NotNil(StaticText9(), "StaticText9")->SetText(Localize::kNoValida());
-    }
-
-    NotNil(Rectangle1(), "Rectangle1")->SetVisible(true);
+    checkwindow::ShowVerdict(*this, sum == 7);
 }
 
 // --- Menu items ------------------------------------------------------------
@@ -163,27 +155,16 @@ std::shared_ptr<MenuItem> Window2::FileClose() const { return MenuItemNamed<Menu
 
 void Window2::AddMenuHandlers(const std::shared_ptr<Window>& window)
 {
-    auto own = NotNil(CheckCast<Window2>(window, "Window2"), "Window2");
-    AddMenuHandler("FileClose", CreateDelegate(own, &Window2::FileClose_Action));
+    checkwindow::AddCloseHandler(*this, window, "Window2");
 }
 
 void Window2::Event_Open() { SetTitle(Title() + " (" + Localize::kSecSer() + ")"); }
 
 void Window2::Event_Activate() {}
 
-// The Window menu ticks the series of the front window, whichever check
-// window runs this; its two items are addressed by position.
-void Window2::Event_EnableMenuItems()
-{
-    NotNil(NotNil(WindowMenu(), "WindowMenu")->Item(0), "WindowMenu item 0")->SetChecked(IsA<Window1>(Window::At(0)));
-    NotNil(NotNil(WindowMenu(), "WindowMenu")->Item(1), "WindowMenu item 1")->SetChecked(IsA<Window2>(Window::At(0)));
-}
+void Window2::Event_EnableMenuItems() { checkwindow::TickFrontSeries<Window1, Window2>(*this); }
 
-bool Window2::FileClose_Action()
-{
-    Close();
-    return false;
-}
+bool Window2::FileClose_Action() { return checkwindow::CloseAndPassOn(*this); }
 
 // --- Rules -----------------------------------------------------------------
 

@@ -1,13 +1,15 @@
-// What both check windows share: how they are built and opened, a letter of
-// no row, the enabling rule and the hiding of the result panel, the masks,
-// the Window menu marks, the Close command, the contextual Edit menu, two
-// windows side by side, and a handler that meets a missing control.
+// What both check windows share: how they are built and opened, the check
+// through the user's road (letter, number, Return, result panel), a letter
+// of no row, the enabling rule and the hiding of the result panel, the
+// masks, the Window menu marks, the Close command, the contextual Edit menu,
+// two windows side by side, and a handler that meets a missing control.
 
 #include "checkwindow_road.h"
 #include "ui_fixture.h"
 
 #include "controls.h"
 #include "handlers.h"
+#include "lettertables.h"
 #include "localize.h"
 #include "menu.h"
 #include "menubar1.h"
@@ -40,6 +42,34 @@ namespace {
 struct Spot {
     const char* name;
     int left, top, width, height;
+};
+
+// A check through the user's road and what the panel then shows.
+struct CheckCase {
+    const char* letter;
+    const char* typed;
+    const char* country;
+    FlagPicture flag;
+    bool valid;
+    const char* shown = nullptr; // the number in the panel, when it is not as typed
+    bool offered = true;         // false: a row of the letter table the pop-up does not offer
+};
+
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.letter << " " << c.typed; }
+
+// What the field holds after typing.
+struct MaskCase {
+    const char* typed;
+    const char* held;
+};
+
+// After a first check, another letter and another last digit: the panel
+// shows the new check, invalid.
+struct Recheck {
+    const char* letter;
+    const char* number;
+    const char* country;
+    FlagPicture flag;
 };
 
 template <class W>
@@ -81,6 +111,50 @@ struct Series<Window1> {
     static constexpr const char* number = "00000000009";
     static constexpr const char* country = "Slovenia";
     static std::string countryIn(const std::string& language) { return Localize::kSlo(language); }
+
+    static inline const CheckCase checks[] = {
+        // Every letter the pop-up offers, with ten zeros and its expected root as the check digit.
+        {"H", "00000000009", "Slovenia", &_x_slovenia::slovenia, true},
+        {"L", "00000000005", "Finland", &_x_finlandia::finlandia, true},
+        {"M", "00000000004", "Portugal", &_x_portogallo::portogallo, true},
+        {"N", "00000000003", "Austria", &_x_austria::austria, true},
+        {"P", "00000000001", "Netherlands", &_x_paesibassi::paesibassi, true},
+        {"S", "00000000007", "Italy", &_x_italia::italia, true},
+        {"T", "00000000006", "Ireland", &_x_irlanda::irlanda, true},
+        {"U", "00000000005", "France", &_x_francia::francia, true},
+        {"V", "00000000004", "Spain", &_x_spagna::spagna, true},
+        {"X", "00000000002", "Germany", &_x_germania::germania, true},
+        {"Y", "00000000001", "Greece", &_x_grecia::grecia, true},
+        {"Z", "00000000009", "Belgium", &_x_belgio::belgio, true},
+        // One off the expected root: invalid.
+        {"M", "00000000005", "Portugal", &_x_portogallo::portogallo, false},
+        {"Y", "00000000002", "Greece", &_x_grecia::grecia, false},
+        {"S", "00000000002", "Italy", &_x_italia::italia, false},
+        // The digital root 9 is right but a final 0 never passes.
+        {"H", "00000000090", "Slovenia", &_x_slovenia::slovenia, false},
+        // Digital root 0 against 9: the check digit is not even tried.
+        {"H", "00000000000", "Slovenia", &_x_slovenia::slovenia, false},
+        {"Z", "00000000018", "Belgium", &_x_belgio::belgio, true},
+        // Every digit counts, wherever it stands.
+        {"H", "90000000009", "Slovenia", &_x_slovenia::slovenia, true},
+        {"H", "00000000981", "Slovenia", &_x_slovenia::slovenia, true},
+        {"X", "12345678902", "Germany", &_x_germania::germania, true},
+        {"X", "12345678901", "Germany", &_x_germania::germania, false},
+        // The rows the pop-up does not offer check the same way once it has them.
+        {"F", "00000000002", "Malta", &_x_malta::malta, true, nullptr, false},
+        {"F", "00000000003", "Malta", &_x_malta::malta, false, nullptr, false},
+        {"G", "00000000001", "Cyprus", &_x_cipro::cipro, true, nullptr, false},
+        {"G", "00000000002", "Cyprus", &_x_cipro::cipro, false, nullptr, false},
+        {"R", "00000000008", "Luxembourg", &_x_lussemburgo::lussemburgo, true, nullptr, false},
+        {"R", "00000000009", "Luxembourg", &_x_lussemburgo::lussemburgo, false, nullptr, false},
+    };
+    static constexpr Recheck recheck{"M", "00000000005", "Portugal", &_x_portogallo::portogallo};
+
+    static inline const MaskCase masks[] = {
+        {"12ab3-4 5", "12345"},
+        {"A0000000009", "0000000009"},
+        {"000000000091", "00000000009"},
+    };
 };
 
 template <>
@@ -118,6 +192,48 @@ struct Series<Window2> {
     static constexpr const char* number = "A0000000000";
     static constexpr const char* country = "Germany";
     static std::string countryIn(const std::string& language) { return Localize::kGer(language); }
+
+    static inline const CheckCase checks[] = {
+        // v = 24 + 1 + 0 = 25, reduced to 7.
+        {"X", "A0000000000", "Germany", &_x_germania::germania, true},
+        {"X", "A0000000001", "Germany", &_x_germania::germania, false},
+        // v = 26 + 26 + 90 = 142, reduced to 7.
+        {"Z", "Z9999999999", "Belgium", &_x_belgio::belgio, true},
+        // v = 7 and v = 16 pass; v = 8 and v = 17 do not.
+        {"D", "B0000000001", "Poland", &_x_polonia::polonia, true},
+        {"D", "B0000000055", "Poland", &_x_polonia::polonia, true},
+        {"D", "B0000000002", "Poland", &_x_polonia::polonia, false},
+        {"D", "B0000000056", "Poland", &_x_polonia::polonia, false},
+        // A lower-case letter is shown and counted as its capital.
+        {"X", "a0000000000", "Germany", &_x_germania::germania, true, "A0000000000"},
+        {"Z", "z9999999999", "Belgium", &_x_belgio::belgio, true, "Z9999999999"},
+        // Each of the sixteen letters with A and ten zeros: v is the letter's value + 1, 7 only for X.
+        {"D", "A0000000000", "Poland", &_x_polonia::polonia, false},
+        {"E", "A0000000000", "France", &_x_francia::francia, false},
+        {"H", "A0000000000", "United Kingdom", &_x_regnounito::regnounito, false},
+        {"J", "A0000000000", "United Kingdom", &_x_regnounito::regnounito, false},
+        {"M", "A0000000000", "Portugal", &_x_portogallo::portogallo, false},
+        {"N", "A0000000000", "Austria", &_x_austria::austria, false},
+        {"P", "A0000000000", "Netherlands", &_x_paesibassi::paesibassi, false},
+        {"R", "A0000000000", "Germany", &_x_germania::germania, false},
+        {"S", "A0000000000", "Italy", &_x_italia::italia, false},
+        {"T", "A0000000000", "Ireland", &_x_irlanda::irlanda, false},
+        {"U", "A0000000000", "France", &_x_francia::francia, false},
+        {"V", "A0000000000", "Spain", &_x_spagna::spagna, false},
+        {"W", "A0000000000", "Germany", &_x_germania::germania, false},
+        {"Y", "A0000000000", "Greece", &_x_grecia::grecia, false},
+        {"Z", "A0000000000", "Belgium", &_x_belgio::belgio, false},
+    };
+    // v = 8 + 1 + 1 = 10, reduced to 1.
+    static constexpr Recheck recheck{"H", "A0000000001", "United Kingdom", &_x_regnounito::regnounito};
+
+    static inline const MaskCase masks[] = {
+        {"5", ""},
+        {"AB1", "A1"},
+        {"x12", "x12"},
+        {"A00000000001", "A0000000000"},
+        {"Z-9 9", "Z99"},
+    };
 };
 
 const char* const kPanelControls[] = {
@@ -133,6 +249,13 @@ protected:
         UiTest::TearDown();
     }
     std::shared_ptr<W> open() { return W::implicitInstance(); }
+    // The open window closed and a new one in its place, as for a new case.
+    std::shared_ptr<W> reopen()
+    {
+        this->open()->Close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return this->open();
+    }
     static bool enabled(const Window& w) { return road::button(w)->isEnabled(); }
 };
 
@@ -262,6 +385,83 @@ TYPED_TEST(CheckWindow, OneWindowWhileOpenAFreshOneAfterClose)
     EXPECT_EQ(road::shown(*next, "StaticText7"), "");
     EXPECT_EQ(road::shown(*next, "StaticText9"), "");
     EXPECT_EQ(next->Canvas1()->Backdrop(), nullptr);
+}
+
+// --- The check --------------------------------------------------------------
+
+// What the panel shows after checking c in w: every control of it, the
+// letter, the number, the country with its flag, the verdict in its colour.
+template <class W>
+void expectPanel(const W& w, const CheckCase& c)
+{
+    EXPECT_TRUE(road::onScreen(w, "Rectangle1"));
+    for (const char* name : kPanelControls)
+        EXPECT_TRUE(road::onScreen(w, name)) << name;
+    EXPECT_EQ(road::shown(w, "StaticText4"), c.letter);
+    EXPECT_EQ(road::shown(w, "StaticText5"), c.shown ? c.shown : c.typed);
+    EXPECT_EQ(road::shown(w, "StaticText7"), c.country);
+    ASSERT_NE(c.flag(), nullptr) << "the flag of " << c.country << " ships with the application";
+    EXPECT_EQ(w.Canvas1()->Backdrop(), c.flag()) << "the flag is the accessor's picture";
+    EXPECT_EQ(road::shown(w, "StaticText9"), c.valid ? "is Valid" : "is INVALID");
+    EXPECT_EQ(w.StaticText9()->TextColor(), c.valid ? Color{0x00FF00} : Color{0xFF0000});
+    auto* verdict = w.widget()->template findChild<QLabel*>("StaticText9");
+    ASSERT_NE(verdict, nullptr);
+    EXPECT_EQ(verdict->palette().color(verdict->foregroundRole()), c.valid ? QColor(0, 255, 0) : QColor(255, 0, 0));
+}
+
+TYPED_TEST(CheckWindow, ShowsCountryFlagAndVerdict)
+{
+    using S = typename TestFixture::S;
+    for (const CheckCase& c : S::checks) {
+        SCOPED_TRACE(::testing::PrintToString(c));
+        auto w = this->reopen();
+        [&] {
+            if (!c.offered) {
+                // The program never lists it; the pop-up is given the row to reach it.
+                ASSERT_EQ(road::combo(*w)->findText(c.letter), -1) << c.letter << " is offered";
+                NotNil(w->PopupMenu1())->SetInitialValue(std::string("\r") + c.letter);
+            }
+            ASSERT_NO_FATAL_FAILURE(road::check(*w, c.letter, c.typed));
+            ASSERT_EQ(road::field(*w)->text().toStdString(), c.typed) << "the field holds what was typed";
+            expectPanel(*w, c);
+            // Pressing leaves the button as it was.
+            EXPECT_TRUE(this->enabled(*w));
+        }();
+    }
+}
+
+TYPED_TEST(CheckWindow, ASecondCheckRewritesThePanel)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    ASSERT_NO_FATAL_FAILURE(road::check(*w, S::letter, S::number));
+    ASSERT_EQ(road::shown(*w, "StaticText9"), "is Valid");
+
+    const Recheck& next = S::recheck;
+    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, next.letter));
+    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
+    QTest::keyClick(road::field(*w), Qt::Key_Backspace);
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, std::string(next.number).substr(10)));
+    ASSERT_EQ(road::field(*w)->text().toStdString(), next.number);
+    road::pressReturn(*w);
+    const CheckCase invalid{next.letter, next.number, next.country, next.flag, false};
+    expectPanel(*w, invalid);
+
+    // A second press without a change repeats the same result.
+    road::pressReturn(*w);
+    expectPanel(*w, invalid);
+}
+
+// The field admits only what its mask does, and no more than eleven characters.
+TYPED_TEST(CheckWindow, MasksRefuseWhatTheyDoNotAdmit)
+{
+    using S = typename TestFixture::S;
+    for (const MaskCase& c : S::masks) {
+        SCOPED_TRACE(c.typed);
+        auto w = this->reopen();
+        ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, c.typed));
+        EXPECT_EQ(road::field(*w)->text().toStdString(), c.held);
+    }
 }
 
 // --- A letter of no row -----------------------------------------------------
@@ -502,40 +702,6 @@ TYPED_TEST(CheckWindow, MenuItemAccessorsFindTheSharedBarsItems)
     EXPECT_EQ(w->WindowMenu()->Item(1), w->FinestraSecondaSerie());
 }
 
-// The field admits only what its mask does, and no more than eleven characters.
-struct MaskCase {
-    bool secondSeries;
-    std::string typed;
-    std::string held;
-};
-
-void PrintTo(const MaskCase& c, std::ostream* os) { *os << (c.secondSeries ? "Window2 " : "Window1 ") << c.typed; }
-
-class Masks : public UiTest, public ::testing::WithParamInterface<MaskCase> {};
-
-TEST_P(Masks, RefuseWhatTheyDoNotAdmit)
-{
-    const MaskCase& c = GetParam();
-    std::shared_ptr<Window> w;
-    if (c.secondSeries)
-        w = Window2::implicitInstance();
-    else
-        w = Window1::implicitInstance();
-    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, c.typed));
-    EXPECT_EQ(road::field(*w)->text().toStdString(), c.held);
-}
-
-INSTANTIATE_TEST_SUITE_P(CheckWindows,
-                         Masks,
-                         ::testing::Values(MaskCase{false, "12ab3-4 5", "12345"},
-                                           MaskCase{false, "A0000000009", "0000000009"},
-                                           MaskCase{false, "000000000091", "00000000009"},
-                                           MaskCase{true, "5", ""},
-                                           MaskCase{true, "AB1", "A1"},
-                                           MaskCase{true, "x12", "x12"},
-                                           MaskCase{true, "A00000000001", "A0000000000"},
-                                           MaskCase{true, "Z-9 9", "Z99"}));
-
 // --- Windows side by side ---------------------------------------------------
 
 // A window of neither check class, such as the About window.
@@ -553,58 +719,49 @@ protected:
 
 enum class Front { First, Second, Other };
 
+// Which window is in front, and the marks of the first- and second-series
+// items then, whichever check window's handler runs.
 struct MarkCase {
-    bool secondRuns; // which check window's handler runs
     Front front;
     bool firstChecked;
     bool secondChecked;
 };
 
-void PrintTo(const MarkCase& c, std::ostream* os)
-{
-    const char* front[] = {"Window1", "Window2", "another window"};
-    *os << (c.secondRuns ? "Window2" : "Window1") << " runs, " << front[static_cast<int>(c.front)] << " in front";
-}
+const MarkCase kMarks[] = {
+    {Front::First, true, false},
+    {Front::Second, false, true},
+    {Front::Other, false, false},
+};
 
-class WindowMenuMarks : public UiTest, public ::testing::WithParamInterface<MarkCase> {};
-
-TEST_P(WindowMenuMarks, FollowTheFrontWindow)
+TYPED_TEST(CheckWindow, WindowMenuMarksFollowTheFrontWindow)
 {
-    const MarkCase& c = GetParam();
+    auto runs = this->open();
     auto w1 = Window1::implicitInstance();
     auto w2 = Window2::implicitInstance();
     auto other = std::make_shared<OtherWindow>();
     other->Constructor();
 
-    std::shared_ptr<Window> front = c.front == Front::First ? std::shared_ptr<Window>(w1)
-        : c.front == Front::Second                          ? std::shared_ptr<Window>(w2)
-                                                            : std::shared_ptr<Window>(other);
-    front->Show();
-    QCoreApplication::processEvents();
-    ASSERT_EQ(Window::At(0), front);
+    for (const MarkCase& c : kMarks) {
+        const char* front[] = {"Window1", "Window2", "another window"};
+        SCOPED_TRACE(std::string(front[static_cast<int>(c.front)]) + " in front");
+        std::shared_ptr<Window> inFront = c.front == Front::First ? std::shared_ptr<Window>(w1)
+            : c.front == Front::Second                            ? std::shared_ptr<Window>(w2)
+                                                                  : std::shared_ptr<Window>(other);
+        inFront->Show();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(Window::At(0), inFront);
 
-    // Start from the opposite marks, so that each one must be set.
-    auto primo = NotNil(w1->FinestraPrimaSerie());
-    auto secondo = NotNil(w1->FinestraSecondaSerie());
-    primo->SetChecked(!c.firstChecked);
-    secondo->SetChecked(!c.secondChecked);
+        // Start from the opposite marks, so that each one must be set.
+        auto primo = NotNil(runs->FinestraPrimaSerie());
+        auto secondo = NotNil(runs->FinestraSecondaSerie());
+        primo->SetChecked(!c.firstChecked);
+        secondo->SetChecked(!c.secondChecked);
 
-    if (c.secondRuns)
-        w2->Event_EnableMenuItems();
-    else
-        w1->Event_EnableMenuItems();
-    EXPECT_EQ(primo->Checked(), c.firstChecked);
-    EXPECT_EQ(secondo->Checked(), c.secondChecked);
+        runs->Event_EnableMenuItems();
+        EXPECT_EQ(primo->Checked(), c.firstChecked);
+        EXPECT_EQ(secondo->Checked(), c.secondChecked);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(CheckWindows,
-                         WindowMenuMarks,
-                         ::testing::Values(MarkCase{false, Front::First, true, false},
-                                           MarkCase{true, Front::First, true, false},
-                                           MarkCase{false, Front::Second, false, true},
-                                           MarkCase{true, Front::Second, false, true},
-                                           MarkCase{false, Front::Other, false, false},
-                                           MarkCase{true, Front::Other, false, false}));
 
 class TwoWindows : public UiTest {};
 

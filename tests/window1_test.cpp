@@ -1,5 +1,5 @@
-// The first-series check on real widgets: the letter table, and the check
-// through the user's road (letter, number, Return, result panel).
+// The first-series letter table, and the rules reading the letter from the
+// pop-up. The check through the user's road is in checkwindows_test.cpp.
 
 #include "checkwindow_road.h"
 #include "ui_fixture.h"
@@ -9,12 +9,7 @@
 #include "pictures.h"
 #include "window1.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-
 #include <cstdint>
-#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -22,9 +17,6 @@
 using namespace corvanta;
 
 namespace {
-
-const char* const kPanelControls[] = {
-    "StaticText3", "StaticText6", "StaticText7", "StaticText8", "StaticText9", "StaticText5", "Canvas1", "StaticText4"};
 
 using Window1Test = UiTest;
 
@@ -78,121 +70,7 @@ INSTANTIATE_TEST_SUITE_P(EveryRow,
                          ::testing::Range<std::size_t>(0, std::size(kFirstSeriesRows)),
                          [](const auto& info) { return std::string(kFirstSeriesRows[info.param].letter); });
 
-// --- The check --------------------------------------------------------------
-
-struct FirstSeriesCase {
-    std::string letter;
-    std::string number;
-    std::string country;
-    std::function<std::shared_ptr<Picture>()> flag;
-    bool valid;
-    bool offered = true; // false: a row of the table the pop-up does not offer
-};
-
-void PrintTo(const FirstSeriesCase& c, std::ostream* os) { *os << c.letter << " " << c.number; }
-
-class FirstSeriesCheck : public Window1Test, public ::testing::WithParamInterface<FirstSeriesCase> {};
-
-TEST_P(FirstSeriesCheck, ShowsCountryFlagAndVerdict)
-{
-    const FirstSeriesCase& c = GetParam();
-    auto w = Window1::implicitInstance();
-    if (!c.offered) {
-        // The program never lists it; the pop-up is given the row to reach it.
-        ASSERT_EQ(road::combo(*w)->findText(QString::fromStdString(c.letter)), -1) << c.letter << " is offered";
-        NotNil(w->PopupMenu1())->SetInitialValue("\r" + c.letter);
-    }
-    ASSERT_NO_FATAL_FAILURE(road::check(*w, c.letter, c.number));
-
-    EXPECT_TRUE(road::onScreen(*w, "Rectangle1"));
-    for (const char* name : kPanelControls)
-        EXPECT_TRUE(road::onScreen(*w, name)) << name;
-    EXPECT_EQ(road::shown(*w, "StaticText4"), c.letter);
-    EXPECT_EQ(road::shown(*w, "StaticText5"), c.number);
-    EXPECT_EQ(road::shown(*w, "StaticText7"), c.country);
-    EXPECT_EQ(w->Canvas1()->Backdrop(), c.flag()) << "the flag is the accessor's picture";
-    EXPECT_NE(w->Canvas1()->Backdrop(), nullptr);
-    EXPECT_EQ(road::shown(*w, "StaticText9"), c.valid ? "is Valid" : "is INVALID");
-    EXPECT_EQ(w->StaticText9()->TextColor(), c.valid ? Color{0x00FF00} : Color{0xFF0000});
-    auto* verdict = w->widget()->findChild<QLabel*>("StaticText9");
-    EXPECT_EQ(verdict->palette().color(verdict->foregroundRole()), c.valid ? QColor(0, 255, 0) : QColor(255, 0, 0));
-    // Pressing leaves the button as it was.
-    EXPECT_TRUE(road::button(*w)->isEnabled());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples,
-    FirstSeriesCheck,
-    ::testing::Values(FirstSeriesCase{"H", "00000000009", "Slovenia", &_x_slovenia::slovenia, true},
-                      // The digital root 9 is right but a final 0 never passes.
-                      FirstSeriesCase{"H", "00000000090", "Slovenia", &_x_slovenia::slovenia, false},
-                      // Digital root 0 against 9: the check digit is not even tried.
-                      FirstSeriesCase{"H", "00000000000", "Slovenia", &_x_slovenia::slovenia, false},
-                      FirstSeriesCase{"L", "00000000005", "Finland", &_x_finlandia::finlandia, true},
-                      FirstSeriesCase{"Z", "00000000009", "Belgium", &_x_belgio::belgio, true},
-                      FirstSeriesCase{"Z", "00000000018", "Belgium", &_x_belgio::belgio, true},
-                      FirstSeriesCase{"S", "00000000002", "Italy", &_x_italia::italia, false},
-                      FirstSeriesCase{"S", "00000000007", "Italy", &_x_italia::italia, true},
-                      // Every digit counts, wherever it stands.
-                      FirstSeriesCase{"H", "90000000009", "Slovenia", &_x_slovenia::slovenia, true},
-                      FirstSeriesCase{"H", "00000000981", "Slovenia", &_x_slovenia::slovenia, true},
-                      FirstSeriesCase{"X", "12345678902", "Germany", &_x_germania::germania, true},
-                      FirstSeriesCase{"X", "12345678901", "Germany", &_x_germania::germania, false}));
-
-// Every letter the pop-up offers, with ten zeros and its expected root as the check digit.
-INSTANTIATE_TEST_SUITE_P(
-    EveryLetter,
-    FirstSeriesCheck,
-    ::testing::Values(FirstSeriesCase{"H", "00000000009", "Slovenia", &_x_slovenia::slovenia, true},
-                      FirstSeriesCase{"L", "00000000005", "Finland", &_x_finlandia::finlandia, true},
-                      FirstSeriesCase{"M", "00000000004", "Portugal", &_x_portogallo::portogallo, true},
-                      FirstSeriesCase{"N", "00000000003", "Austria", &_x_austria::austria, true},
-                      FirstSeriesCase{"P", "00000000001", "Netherlands", &_x_paesibassi::paesibassi, true},
-                      FirstSeriesCase{"S", "00000000007", "Italy", &_x_italia::italia, true},
-                      FirstSeriesCase{"T", "00000000006", "Ireland", &_x_irlanda::irlanda, true},
-                      FirstSeriesCase{"U", "00000000005", "France", &_x_francia::francia, true},
-                      FirstSeriesCase{"V", "00000000004", "Spain", &_x_spagna::spagna, true},
-                      FirstSeriesCase{"X", "00000000002", "Germany", &_x_germania::germania, true},
-                      FirstSeriesCase{"Y", "00000000001", "Greece", &_x_grecia::grecia, true},
-                      FirstSeriesCase{"Z", "00000000009", "Belgium", &_x_belgio::belgio, true},
-                      // One off the expected root: invalid for every letter.
-                      FirstSeriesCase{"M", "00000000005", "Portugal", &_x_portogallo::portogallo, false},
-                      FirstSeriesCase{"Y", "00000000002", "Greece", &_x_grecia::grecia, false}));
-
-// The rows the pop-up does not offer check the same way once it has them:
-// valid with the row's expected root as the last digit, invalid with one more.
-INSTANTIATE_TEST_SUITE_P(
-    RowsNotOffered,
-    FirstSeriesCheck,
-    ::testing::Values(FirstSeriesCase{"F", "00000000002", "Malta", &_x_malta::malta, true, false},
-                      FirstSeriesCase{"F", "00000000003", "Malta", &_x_malta::malta, false, false},
-                      FirstSeriesCase{"G", "00000000001", "Cyprus", &_x_cipro::cipro, true, false},
-                      FirstSeriesCase{"G", "00000000002", "Cyprus", &_x_cipro::cipro, false, false},
-                      FirstSeriesCase{"R", "00000000008", "Luxembourg", &_x_lussemburgo::lussemburgo, true, false},
-                      FirstSeriesCase{"R", "00000000009", "Luxembourg", &_x_lussemburgo::lussemburgo, false, false}));
-
-TEST_F(Window1Test, ASecondCheckRewritesThePanel)
-{
-    auto w = Window1::implicitInstance();
-    ASSERT_NO_FATAL_FAILURE(road::check(*w, "H", "00000000009"));
-    ASSERT_EQ(road::shown(*w, "StaticText9"), "is Valid");
-
-    // Another letter with the same number: Portugal, and the verdict turns red.
-    ASSERT_NO_FATAL_FAILURE(road::chooseRow(*w, "M"));
-    EXPECT_FALSE(road::onScreen(*w, "Rectangle1"));
-    road::pressReturn(*w);
-    EXPECT_TRUE(road::onScreen(*w, "Rectangle1"));
-    EXPECT_EQ(road::shown(*w, "StaticText4"), "M");
-    EXPECT_EQ(road::shown(*w, "StaticText7"), "Portugal");
-    EXPECT_EQ(w->Canvas1()->Backdrop(), _x_portogallo::portogallo());
-    EXPECT_EQ(road::shown(*w, "StaticText9"), "is INVALID");
-    EXPECT_EQ(w->StaticText9()->TextColor(), Color{0xFF0000});
-
-    // A second press without a change repeats the same result.
-    road::pressReturn(*w);
-    EXPECT_TRUE(road::onScreen(*w, "Rectangle1"));
-    EXPECT_EQ(road::shown(*w, "StaticText9"), "is INVALID");
-}
+// --- The rules --------------------------------------------------------------
 
 TEST_F(Window1Test, RulesReadTheLetterFromThePopUp)
 {

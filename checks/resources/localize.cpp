@@ -16,60 +16,67 @@ std::string read(const char* key, const char* defaultText, const std::string& la
 
 } // namespace
 
-// The key is always "Localize." and the function's own name.
+// Every constant once, with its English default. The key is always
+// "Localize." and the constant's own name.
+#define CORVANTA_LOCALIZE_CONSTANTS(X)    \
+    X(kArchivio, "File")                  \
+    X(kChiudi, "Close")                   \
+    X(kEsci, "Quit")                      \
+    X(kCompos, "Edit")                    \
+    X(kAnnulla, "Undo")                   \
+    X(kTaglia, "Cut")                     \
+    X(kCopia, "Copy")                     \
+    X(kIncolla, "Paste")                  \
+    X(kCancella, "Clear")                 \
+    X(kSelTutto, "Select all")            \
+    X(kFinestra, "Window")                \
+    X(kPriSer, "First Series")            \
+    X(kSecSer, "Second Series")           \
+    X(kAiuto, "Help")                     \
+    X(kCorvantaRead, "Corvanta Read Me!") \
+    X(kInfo, "About Corvanta")            \
+    X(kLett, "Code")                      \
+    X(kNum, "Serial Number")              \
+    X(kVerifica, "Test")                  \
+    X(kLaBanc, "The banknote")            \
+    X(kProvDa, "comes from")              \
+    X(kStampIn, "printed in")             \
+    X(kELaNum, "and the numbers")         \
+    X(kValida, "is Valid")                \
+    X(kNoValida, "is INVALID")            \
+    X(kMal, "Malta")                      \
+    X(kCip, "Cyprus")                     \
+    X(kSlo, "Slovenia")                   \
+    X(kFin, "Finland")                    \
+    X(kPor, "Portugal")                   \
+    X(kAus, "Austria")                    \
+    X(kPae, "Netherlands")                \
+    X(kLus, "Luxembourg")                 \
+    X(kIta, "Italy")                      \
+    X(kIrl, "Ireland")                    \
+    X(kFra, "France")                     \
+    X(kSpa, "Spain")                      \
+    X(kGer, "Germany")                    \
+    X(kGre, "Greece")                     \
+    X(kBel, "Belgium")                    \
+    X(kPol, "Poland")                     \
+    X(kRegun, "United Kingdom")           \
+    X(kInfoWin1, "Version")               \
+    X(Language, "en")
+
 #define CORVANTA_LOCALIZED(name, defaultText) \
     std::string name(const std::string& language) { return read("Localize." #name, defaultText, language); }
-
-CORVANTA_LOCALIZED(kArchivio, "File")
-CORVANTA_LOCALIZED(kChiudi, "Close")
-CORVANTA_LOCALIZED(kEsci, "Quit")
-CORVANTA_LOCALIZED(kCompos, "Edit")
-CORVANTA_LOCALIZED(kAnnulla, "Undo")
-CORVANTA_LOCALIZED(kTaglia, "Cut")
-CORVANTA_LOCALIZED(kCopia, "Copy")
-CORVANTA_LOCALIZED(kIncolla, "Paste")
-CORVANTA_LOCALIZED(kCancella, "Clear")
-CORVANTA_LOCALIZED(kSelTutto, "Select all")
-CORVANTA_LOCALIZED(kFinestra, "Window")
-CORVANTA_LOCALIZED(kPriSer, "First Series")
-CORVANTA_LOCALIZED(kSecSer, "Second Series")
-CORVANTA_LOCALIZED(kAiuto, "Help")
-CORVANTA_LOCALIZED(kCorvantaRead, "Corvanta Read Me!")
-CORVANTA_LOCALIZED(kInfo, "About Corvanta")
-
-CORVANTA_LOCALIZED(kLett, "Code")
-CORVANTA_LOCALIZED(kNum, "Serial Number")
-CORVANTA_LOCALIZED(kVerifica, "Test")
-CORVANTA_LOCALIZED(kLaBanc, "The banknote")
-CORVANTA_LOCALIZED(kProvDa, "comes from")
-CORVANTA_LOCALIZED(kStampIn, "printed in")
-CORVANTA_LOCALIZED(kELaNum, "and the numbers")
-
-CORVANTA_LOCALIZED(kValida, "is Valid")
-CORVANTA_LOCALIZED(kNoValida, "is INVALID")
-
-CORVANTA_LOCALIZED(kMal, "Malta")
-CORVANTA_LOCALIZED(kCip, "Cyprus")
-CORVANTA_LOCALIZED(kSlo, "Slovenia")
-CORVANTA_LOCALIZED(kFin, "Finland")
-CORVANTA_LOCALIZED(kPor, "Portugal")
-CORVANTA_LOCALIZED(kAus, "Austria")
-CORVANTA_LOCALIZED(kPae, "Netherlands")
-CORVANTA_LOCALIZED(kLus, "Luxembourg")
-CORVANTA_LOCALIZED(kIta, "Italy")
-CORVANTA_LOCALIZED(kIrl, "Ireland")
-CORVANTA_LOCALIZED(kFra, "France")
-CORVANTA_LOCALIZED(kSpa, "Spain")
-CORVANTA_LOCALIZED(kGer, "Germany")
-CORVANTA_LOCALIZED(kGre, "Greece")
-CORVANTA_LOCALIZED(kBel, "Belgium")
-CORVANTA_LOCALIZED(kPol, "Poland")
-CORVANTA_LOCALIZED(kRegun, "United Kingdom")
-
-CORVANTA_LOCALIZED(kInfoWin1, "Version")
-
-CORVANTA_LOCALIZED(Language, "en")
-
+CORVANTA_LOCALIZE_CONSTANTS(CORVANTA_LOCALIZED)
 #undef CORVANTA_LOCALIZED
+
+std::span<const Constant> Constants()
+{
+#define CORVANTA_CONSTANT_ROW(name, defaultText) Constant{"Localize." #name, defaultText, &name},
+    static const Constant rows[] = {CORVANTA_LOCALIZE_CONSTANTS(CORVANTA_CONSTANT_ROW)};
+#undef CORVANTA_CONSTANT_ROW
+    return rows;
+}
+
+#undef CORVANTA_LOCALIZE_CONSTANTS
 
 } // namespace corvanta::Localize

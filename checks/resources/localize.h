@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 // The localizable texts. Each reads the key "Localize.<name>" from the
@@ -63,5 +64,15 @@ std::string kInfoWin1(const std::string& language = {});
 
 // The language code of the active localization; "it" is the Italian one.
 std::string Language(const std::string& language = {});
+
+// One of the functions above with its key and English default.
+struct Constant {
+    const char* key;
+    const char* english;
+    std::string (*read)(const std::string& language);
+};
+
+// Every one of them, in the order they are declared here.
+std::span<const Constant> Constants();
 
 } // namespace corvanta::Localize

@@ -3,7 +3,8 @@
 # xcb platform, no window manager), checks that the first-series window
 # carries the application's icon, picks a letter and types a first-series
 # serial number with real keyboard and mouse input, checks that the result
-# panel appears, opens the File menu with Alt+F and closes it with Escape,
+# panel appears and reads its verdict, text and colour, for a valid and then
+# an invalid number, opens the File menu with Alt+F and closes it with Escape,
 # then quits with Ctrl+Q and expects exit code 0.
 #
 # Usage: run_e2e.sh <path to the corvanta executable>
@@ -29,17 +30,33 @@ for tool in import convert; do
         exit 1
     fi
 done
+# The verdict's text, read as assistive technologies read it: a private D-Bus
+# session (dbus-daemon) that starts the accessibility bus (at-spi2-core), and
+# pyatspi (python3-pyatspi), which Debian installs for its own Python.
+atspi_python=/usr/bin/python3
+atspi_launcher=/usr/libexec/at-spi-bus-launcher
+command -v dbus-daemon >/dev/null 2>&1 ||
+    { echo "FAIL: dbus-daemon is not installed; the end-to-end test needs it" >&2; exit 1; }
+[ -x "$atspi_launcher" ] ||
+    { echo "FAIL: $atspi_launcher (at-spi2-core) is not installed; the end-to-end test needs it" >&2; exit 1; }
+"$atspi_python" -c 'import pyatspi' 2>/dev/null ||
+    { echo "FAIL: pyatspi (python3-pyatspi) is not installed for $atspi_python; the end-to-end test needs it" >&2; exit 1; }
 [ -x "$app" ] || { echo "FAIL: no executable at $app" >&2; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvanta-e2e.XXXXXX")
 xvfb_pid=
 app_pid=
+dbus_pid=
 
 cleanup() {
     if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
         kill "$app_pid" 2>/dev/null
         sleep 0.2
         kill -9 "$app_pid" 2>/dev/null
+    fi
+    # The accessibility bus it started ends with it.
+    if [ -n "$dbus_pid" ] && kill -0 "$dbus_pid" 2>/dev/null; then
+        kill "$dbus_pid" 2>/dev/null
     fi
     if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
         kill "$xvfb_pid" 2>/dev/null
@@ -74,6 +91,16 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 # The real platform and the default (English) texts.
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 export QT_AUTO_SCREEN_SCALE_FACTOR=0 LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=
+
+# A session bus of this run's own, whose accessibility bus lives under this
+# run's runtime folder; the application speaks to it whatever the desktop.
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 2>"$work/dbus.err") ||
+    fail "dbus-daemon did not start: $(cat "$work/dbus.err")"
+export DBUS_SESSION_BUS_ADDRESS=$(printf '%s\n' "$bus" | sed -n 1p)
+dbus_pid=$(printf '%s\n' "$bus" | sed -n 2p)
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 "$app" >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
@@ -138,6 +165,62 @@ for _ in $(seq 1 50); do
 done
 cp "$work/shot.png" "${TMPDIR:-/tmp}/corvanta-e2e.png" 2>/dev/null || true
 [ "$shown" = "FFFBC6" ] || fail "the result panel did not appear (colour $shown, was $before)"
+
+# --- The verdict: text and colour ---------------------------------------------
+
+# The panel's bold verdict label (441,217 124x20) as the accessibility bus
+# lists it: "x y width height<TAB>text", empty when it is not shown there.
+verdict_x=$((win_x + 441)) verdict_y=$((win_y + menu_h + 217))
+verdict() {
+    "$atspi_python" "$(dirname "$0")/shown_labels.py" "$app_pid" 2>"$work/atspi.err" |
+        awk -v x="$verdict_x" -v y="$verdict_y" -F '\t' '{ split($1, b, " ") } b[1] == x && b[2] == y { print; exit }'
+}
+
+# Pixels of exactly one colour (RRGGBB) inside the rectangle "x y width height".
+pixels() {
+    import -silent -window root "$work/shot.png" 2>/dev/null || { echo 0; return; }
+    set -- $1 "$2"
+    convert "$work/shot.png" -crop "$3x$4+$1+$2" +repage txt:- 2>/dev/null | grep -ci "#$5 " || true
+}
+
+# expect_verdict TEXT COLOUR OTHER_COLOUR: the label shows TEXT, drawn in
+# COLOUR and with not one pixel of OTHER_COLOUR.
+expect_verdict() {
+    local line= box text
+    for _ in $(seq 1 50); do
+        line=$(verdict)
+        [ "${line#*$'\t'}" = "$1" ] && break
+        sleep 0.1
+    done
+    [ -n "$line" ] || fail "the verdict label is not on the accessibility bus ($(cat "$work/atspi.err"))"
+    box=${line%%$'\t'*} text=${line#*$'\t'}
+    [ "$text" = "$1" ] || fail "the verdict reads \"$text\", not \"$1\""
+    [ "$(pixels "$box" "$2")" -gt 0 ] || fail "the verdict \"$1\" has no pixel of #$2"
+    [ "$(pixels "$box" "$3")" -eq 0 ] || fail "the verdict \"$1\" has pixels of #$3"
+}
+
+# H with 00000000009: valid, in pure green.
+expect_verdict "is Valid" 00FF00 FF0000
+
+# The last digit 8 instead of 9: invalid, in pure red. The change hides
+# the panel; Return shows it again.
+xdotool key BackSpace
+for _ in $(seq 1 50); do
+    [ "$(pixel $panel_x $panel_y)" != "FFFBC6" ] && break
+    sleep 0.1
+done
+[ "$(pixel $panel_x $panel_y)" != "FFFBC6" ] || fail "the result panel stayed after the number changed"
+xdotool type --delay 40 8
+sleep 0.2
+xdotool key Return
+for _ in $(seq 1 50); do
+    [ "$(pixel $panel_x $panel_y)" = "FFFBC6" ] && break
+    sleep 0.1
+done
+[ "$(pixel $panel_x $panel_y)" = "FFFBC6" ] || fail "the result panel did not appear for the second number"
+expect_verdict "is INVALID" FF0000 00FF00
+
+# --- End of the verdict ---------------------------------------------------------
 
 # The File menu from the keyboard: Alt+F opens it, a pop-up window of its
 # own, and Escape closes it.
