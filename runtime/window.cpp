@@ -6,6 +6,7 @@
 #include "handlers.h"
 #include "menu.h"
 #include "picture.h"
+#include "private/accessibility.h"
 #include "private/menucommands.h"
 #include "private/propertytypes.h"
 #include "private/qtconversions.h"
@@ -287,6 +288,7 @@ bool WindowWidget::pressButton(bool cancel)
 Window::Window() : d(std::make_unique<Impl>())
 {
     RequireUIThread();
+    InstallAccessibility();
     d->widget = new WindowWidget(this);
     // Quitting follows the application's AutoQuit, not Qt's last-window rule.
     d->widget->setAttribute(Qt::WA_QuitOnClose, false);
@@ -325,6 +327,8 @@ void Window::Constructor()
         const auto built = d->controls;
         for (const auto& control : built)
             control->raiseOpen();
+        // The Open events may still have changed texts and places.
+        ConnectLabelsAndTabOrder(d->content);
         AddMenuHandlers(keep);
         d->followAppMenuBar();
     } catch (...) {
