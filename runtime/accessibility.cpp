@@ -108,7 +108,10 @@ QLabel* headingOf(const QWidget* control, const QList<QLabel*>& labels)
 }
 
 // Pop-ups and fields have no text of their own to be named by.
-bool needsHeading(const QWidget* widget) { return qobject_cast<const QComboBox*>(widget) || qobject_cast<const QLineEdit*>(widget); }
+bool needsHeading(const QWidget* widget)
+{
+    return qobject_cast<const QComboBox*>(widget) || qobject_cast<const QLineEdit*>(widget);
+}
 
 void connectLabels(QWidget* container)
 {
