@@ -36,9 +36,9 @@ enum class Theme { Light, Dark };
 void PrintTo(Theme theme, std::ostream* os) { *os << (theme == Theme::Dark ? "dark" : "light"); }
 
 // What lies behind a label.
-constexpr QRgb kPicture = 0;                  // a window's backdrop
-constexpr QRgb kWindowColor = 0xFFEFEFEF;     // a window without a back colour
-constexpr QRgb kPanelColor = 0xFFFFFBC6;      // the result panel's fill
+constexpr QRgb kPicture = 0;              // a window's backdrop
+constexpr QRgb kWindowColor = 0xFFEFEFEF; // a window without a back colour
+constexpr QRgb kPanelColor = 0xFFFFFBC6;  // the result panel's fill
 
 // WCAG's relative luminance and contrast ratio.
 double luminance(QRgb c)
@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(Windows,
                          ::testing::Combine(::testing::ValuesIn(kLabels), ::testing::ValuesIn(kThemes)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).label)
-                                    + (std::get<1>(info.param) == Theme::Dark ? "Dark" : "Light");
+                                 + (std::get<1>(info.param) == Theme::Dark ? "Dark" : "Light");
                          });
 
 // --- The controls that draw their own faces -----------------------------------------
@@ -213,7 +213,11 @@ TEST_P(DesktopFaces, FieldsPopupsButtonsAndMenusFollowTheDesktop)
             faces.append(widget);
     ASSERT_FALSE(faces.isEmpty());
     for (QWidget* face : faces) {
-        for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button,
+        for (auto role : {QPalette::Window,
+                          QPalette::WindowText,
+                          QPalette::Base,
+                          QPalette::Text,
+                          QPalette::Button,
                           QPalette::ButtonText}) {
             // A field keeps the back and text colours its list stores.
             if (qobject_cast<QLineEdit*>(face) && (role == QPalette::Base || role == QPalette::Text))
