@@ -5,6 +5,7 @@
 #include "exceptions.h"
 #include "handlers.h"
 #include "picture.h"
+#include "private/accessibility.h"
 #include "private/menuhooks.h"
 #include "private/menurenderer.h"
 #include "private/propertytypes.h"
@@ -38,18 +39,27 @@ std::vector<std::shared_ptr<Window>>& windowList()
     return *list;
 }
 
-// The area under the menu bar: paints the backdrop; the controls are its children.
+// A window without a back colour of its own is painted in this light grey,
+// the window colour of Qt's own light palette. The stored text colours were
+// chosen against a light window, so on a dark desktop theme the window's
+// contents still look as they were laid out; the controls that draw their
+// own faces (fields, pop-ups, buttons) and the menus follow the desktop.
+constexpr Color kWindowColor{0xEFEFEF};
+
+// The area under the menu bar: paints the window's colour and the backdrop;
+// the controls are its children.
 class ContentWidget : public QWidget {
 public:
     std::shared_ptr<Picture> backdrop;
+    QColor fill = toQColor(kWindowColor);
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        if (!backdrop || backdrop->image().isNull())
-            return;
         QPainter painter(this);
-        painter.drawImage(QPoint(0, 0), backdrop->image());
+        painter.fillRect(rect(), fill);
+        if (backdrop && !backdrop->image().isNull())
+            painter.drawImage(QPoint(0, 0), backdrop->image());
     }
 };
 
@@ -155,13 +165,16 @@ void Window::Impl::applyBackColor()
 {
     if (!content)
         return;
-    content->setAutoFillBackground(hasBackColor);
+    content->fill = toQColor(hasBackColor ? backColor : kWindowColor);
+    // Only a stored back colour reaches the controls' palettes (a canvas
+    // erases in it); the desktop's palette stays theirs otherwise.
     QPalette palette = content->palette();
     if (hasBackColor)
         palette.setColor(QPalette::Window, toQColor(backColor));
     else
         palette = QPalette();
     content->setPalette(palette);
+    content->update();
 }
 
 void Window::Impl::applyMenuBarVisible()
@@ -284,6 +297,7 @@ Window::Window() : d(std::make_unique<Impl>())
 {
     RequireUIThread();
     InstallMenuHooks();
+    InstallAccessibility();
     d->widget = new WindowWidget(this);
     // Quitting follows the application's AutoQuit, not Qt's last-window rule.
     d->widget->setAttribute(Qt::WA_QuitOnClose, false);
@@ -322,6 +336,8 @@ void Window::Constructor()
         const auto built = d->controls;
         for (const auto& control : built)
             control->raiseOpen();
+        // The Open events may still have changed texts and places.
+        ConnectLabelsAndTabOrder(d->content);
         AddMenuHandlers(keep);
         d->followAppMenuBar();
     } catch (...) {

@@ -1,0 +1,29 @@
+#pragma once
+
+// How windows and their controls show themselves to assistive technology.
+
+#include <QList>
+
+class QWidget;
+
+namespace corvanta {
+
+// Installs, once, the accessibility factory for the framework's plain
+// widgets (a window, the area under its menu bar, a control drawn by the
+// framework itself): a top-level one reads as a frame named by its title, and
+// the widgets in any of them read in reading order. A widget asked about
+// before the first call keeps the interface Qt gave it.
+void InstallAccessibility();
+
+// The widgets in reading order: line by line from the top, each line from
+// the left. A widget whose top lies above the middle of a line's first
+// widget stands on that line.
+QList<QWidget*> InReadingOrder(QList<QWidget*> widgets);
+
+// Gives each pop-up and field among the controls of `content` (and of the
+// controls placed in them) the label that heads it as its buddy, so it is
+// read as labelled by that label; and puts the Tab chain of those controls in
+// reading order. Run once a window's controls are built.
+void ConnectLabelsAndTabOrder(QWidget* content);
+
+} // namespace corvanta

@@ -1,0 +1,373 @@
+// How the windows read to a screen reader, through the interfaces Qt hands
+// to AT-SPI: each window a frame named by its title, the pop-up and the field
+// labelled by the heading above them, the controls in reading order. (The
+// verdict's announcements need a live AT-SPI bus: announce_test.cpp.)
+
+#include "app_fixture.h"
+#include "bare_window.h"
+#include "checkwindow_road.h"
+#include "three_windows.h"
+
+#include "controls.h"
+#include "exceptions.h"
+#include "localize.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace corvanta;
+
+namespace {
+
+using threewindows::Which;
+
+QAccessibleInterface* accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+
+std::string nameOf(const QAccessibleInterface* iface) { return iface->text(QAccessible::Name).toStdString(); }
+
+// The object names of an interface's children, in the order it gives them,
+// each checked to find its way back to its place.
+std::vector<std::string> childObjectNames(QAccessibleInterface* iface)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        if (!child) {
+            ADD_FAILURE() << "no child " << i;
+            continue;
+        }
+        EXPECT_EQ(iface->indexOfChild(child), i) << "child " << i << " is found at another index";
+        EXPECT_EQ(child->parent(), iface) << "child " << i << " names another parent";
+        names.push_back(child->object() ? child->object()->objectName().toStdString() : std::string("<none>"));
+    }
+    return names;
+}
+
+// The labels a control is read as labelled by.
+std::vector<QAccessibleInterface*> labelsOf(QWidget* control)
+{
+    std::vector<QAccessibleInterface*> labels;
+    for (const auto& relation : accessible(control)->relations(QAccessible::Label))
+        labels.push_back(relation.first);
+    return labels;
+}
+
+class AccessibleWindows : public AppUiTest {
+protected:
+    std::shared_ptr<Window> open(Which which) { return threewindows::open(which, *app); }
+};
+
+// --- Frames ------------------------------------------------------------------
+
+struct FrameCase {
+    const char* label;
+    Which which;
+    const char* title;
+};
+
+void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.label; }
+
+const FrameCase kFrames[] = {
+    {"FirstSeries", Which::FirstSeries, "Corvanta (First Series)"},
+    {"SecondSeries", Which::SecondSeries, "Corvanta (Second Series)"},
+    {"About", Which::About, "About Corvanta"},
+};
+
+class AccessibleFrames : public AccessibleWindows, public ::testing::WithParamInterface<FrameCase> {};
+
+TEST_P(AccessibleFrames, AWindowIsAFrameNamedByItsTitle)
+{
+    auto w = open(GetParam().which);
+    ASSERT_NE(w, nullptr);
+    QAccessibleInterface* window = accessible(w->widget());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(nameOf(window), GetParam().title);
+
+    // The application lists it as a screen reader finds it.
+    QAccessibleInterface* application = accessible(qApp);
+    ASSERT_NE(application, nullptr);
+    bool listed = false;
+    for (int i = 0; i < application->childCount(); ++i)
+        listed = listed || (application->child(i) && application->child(i)->object() == w->widget());
+    EXPECT_TRUE(listed) << "the application does not list the window";
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, AccessibleFrames, ::testing::ValuesIn(kFrames), [](const auto& info) {
+    return std::string(info.param.label);
+});
+
+// --- Headings ------------------------------------------------------------------
+
+struct HeadingCase {
+    const char* label;
+    Which which;
+    const char* language;
+    const char* control;
+    const char* heading;
+    std::string (*text)(const std::string& language);
+};
+
+void PrintTo(const HeadingCase& c, std::ostream* os) { *os << c.label; }
+
+const HeadingCase kHeadings[] = {
+    {"FirstSeriesPopup", Which::FirstSeries, "zz", "PopupMenu1", "StaticText1", &Localize::kLett},
+    {"FirstSeriesField", Which::FirstSeries, "zz", "EditField1", "StaticText2", &Localize::kNum},
+    {"SecondSeriesPopup", Which::SecondSeries, "zz", "PopupMenu1", "StaticText1", &Localize::kLett},
+    {"SecondSeriesField", Which::SecondSeries, "zz", "EditField1", "StaticText2", &Localize::kNum},
+    {"FirstSeriesPopupItalian", Which::FirstSeries, "it", "PopupMenu1", "StaticText1", &Localize::kLett},
+    {"SecondSeriesFieldItalian", Which::SecondSeries, "it", "EditField1", "StaticText2", &Localize::kNum},
+};
+
+class AccessibleHeadings : public AccessibleWindows, public ::testing::WithParamInterface<HeadingCase> {
+protected:
+    std::string language() const override { return GetParam().language; }
+};
+
+TEST_P(AccessibleHeadings, ThePopupAndTheFieldAreLabelledByTheHeadingAboveThem)
+{
+    const HeadingCase& c = GetParam();
+    auto w = open(c.which);
+    ASSERT_NE(w, nullptr);
+    const auto labels = labelsOf(road::named(*w, c.control));
+    ASSERT_EQ(labels.size(), 1u) << c.control << " has no single label";
+    EXPECT_EQ(labels.front()->object(), road::named(*w, c.heading));
+    EXPECT_EQ(labels.front()->role(), QAccessible::StaticText);
+    EXPECT_EQ(nameOf(labels.front()), c.text(c.language));
+    EXPECT_FALSE(c.text(c.language).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckWindows, AccessibleHeadings, ::testing::ValuesIn(kHeadings), [](const auto& info) {
+    return std::string(info.param.label);
+});
+
+class AccessibleButtons : public AccessibleWindows, public ::testing::WithParamInterface<Which> {};
+
+TEST_P(AccessibleButtons, AButtonIsNamedByItsCaptionAndHasNoHeading)
+{
+    auto w = open(GetParam());
+    ASSERT_NE(w, nullptr);
+    auto button = NotNil(w->ControlNamed<PushButton>("PushButton1"));
+    QAccessibleInterface* iface = accessible(button->widget());
+    EXPECT_EQ(iface->role(), QAccessible::Button);
+    EXPECT_EQ(nameOf(iface), button->Caption());
+    EXPECT_TRUE(labelsOf(button->widget()).empty());
+    // No label of the window was given to anything but a pop-up or a field.
+    for (QLabel* label : w->widget()->findChildren<QLabel*>()) {
+        if (label->buddy()) {
+            EXPECT_TRUE(label->buddy()->objectName() == "PopupMenu1" || label->buddy()->objectName() == "EditField1")
+                << label->objectName().toStdString() << " heads " << label->buddy()->objectName().toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, AccessibleButtons, ::testing::ValuesIn(threewindows::kAll), [](const auto& info) {
+    return threewindows::nameOf(info.param);
+});
+
+// --- Reading order ---------------------------------------------------------------
+
+struct OrderCase {
+    const char* label;
+    Which which;
+    const char* container; // "" for the area under the menu bar
+    std::vector<std::string> children;
+};
+
+void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.label; }
+
+// Both check windows: the headings, the pop-up and the field under them, the
+// button, the panel; in the panel three lines, the flag on the second.
+const std::vector<std::string> kCheckWindow = {
+    "StaticText1", "StaticText2", "PopupMenu1", "EditField1", "PushButton1", "Rectangle1"};
+const std::vector<std::string> kPanel = {
+    "StaticText3", "StaticText4", "StaticText5", "StaticText6", "Canvas1", "StaticText7", "StaticText8", "StaticText9"};
+
+const OrderCase kOrders[] = {
+    {"FirstSeriesWindow", Which::FirstSeries, "", kCheckWindow},
+    {"SecondSeriesWindow", Which::SecondSeries, "", kCheckWindow},
+    {"AboutWindow", Which::About, "", {"ImageWell1", "StaticText1", "StaticText2", "PushButton1"}},
+    {"FirstSeriesPanel", Which::FirstSeries, "Rectangle1", kPanel},
+    {"SecondSeriesPanel", Which::SecondSeries, "Rectangle1", kPanel},
+};
+
+class AccessibleReadingOrder : public AccessibleWindows, public ::testing::WithParamInterface<OrderCase> {};
+
+TEST_P(AccessibleReadingOrder, ControlsReadTopToBottomThenLeftToRight)
+{
+    const OrderCase& c = GetParam();
+    auto w = open(c.which);
+    ASSERT_NE(w, nullptr);
+    QWidget* container = *c.container ? road::named(*w, c.container) : w->contentWidget();
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(childObjectNames(accessible(container)), c.children);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, AccessibleReadingOrder, ::testing::ValuesIn(kOrders), [](const auto& info) {
+    return std::string(info.param.label);
+});
+
+TEST_F(AccessibleWindows, TheMenuBarReadsBeforeTheWindowsContent)
+{
+    auto w = open(Which::FirstSeries);
+    QAccessibleInterface* window = accessible(w->widget());
+    ASSERT_EQ(window->childCount(), 2);
+    EXPECT_EQ(window->child(0)->role(), QAccessible::MenuBar);
+    EXPECT_EQ(window->child(1)->object(), w->contentWidget());
+}
+
+// A real check, then the panel as a screen reader reads it: three lines, the
+// flag (which has no text) on the second.
+struct PanelCase {
+    const char* label;
+    Which which;
+    const char* letter;
+    const char* number;
+    const char* secondLine;
+    const char* country;
+    const char* verdict;
+};
+
+void PrintTo(const PanelCase& c, std::ostream* os) { *os << c.label; }
+
+const PanelCase kPanels[] = {
+    {"FirstSeriesInvalid", Which::FirstSeries, "S", "20731846950", "comes from", "Italy", "is INVALID"},
+    {"SecondSeriesValid", Which::SecondSeries, "X", "A0000000000", "printed in", "Germany", "is Valid"},
+};
+
+class AccessiblePanel : public AccessibleWindows, public ::testing::WithParamInterface<PanelCase> {};
+
+TEST_P(AccessiblePanel, TheResultReadsInReadingOrder)
+{
+    const PanelCase& c = GetParam();
+    auto w = open(c.which);
+    ASSERT_NE(w, nullptr);
+    road::check(*w, c.letter, c.number);
+    QAccessibleInterface* panel = accessible(road::named(*w, "Rectangle1"));
+    ASSERT_FALSE(panel->state().invisible);
+    std::vector<std::string> reading;
+    for (int i = 0; i < panel->childCount(); ++i)
+        reading.push_back(nameOf(panel->child(i)));
+    EXPECT_EQ(reading,
+              (std::vector<std::string>{
+                  "The banknote", c.letter, c.number, c.secondLine, "", c.country, "and the numbers", c.verdict}));
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckWindows, AccessiblePanel, ::testing::ValuesIn(kPanels), [](const auto& info) {
+    return std::string(info.param.label);
+});
+
+// --- The rules, on a window of the test's own ----------------------------------
+
+// Controls made in an order other than the reading order, each placed to meet
+// one side of the heading rule.
+class LaidOutWindow : public BareWindow {
+protected:
+    void CreateControls() override
+    {
+        place<TextField>("Offset", 200, 205, 100, 22);
+        place<Label>("Aside", 100, 180, 50, 20);
+        place<PushButton>("Press", 300, 125, 80, 22);
+        place<Label>("OverPress", 300, 100, 80, 20);
+        place<TextField>("Far", 10, 140, 100, 22);
+        place<Label>("Distant", 10, 100, 100, 20);
+        place<TextField>("Nearest", 400, 60, 80, 22);
+        place<Label>("Upper", 400, 40, 80, 8);
+        place<Label>("Lower", 400, 50, 80, 8);
+        place<PopupMenu>("Beside", 215, 40, 60, 20);
+        place<Label>("LeftOfBeside", 150, 40, 60, 20);
+        place<TextField>("Near", 10, 40, 100, 22);
+        place<Label>("AboveNear", 10, 10, 100, 20);
+        place<Label>("Empty", 10, 18, 100, 20);
+    }
+
+private:
+    template <class T>
+    void place(const std::string& name, int left, int top, int width, int height)
+    {
+        CreateControl<T>(name);
+        auto control = Registered<T>(name);
+        control->SetLeft(left);
+        control->SetTop(top);
+        control->SetWidth(width);
+        control->SetHeight(height);
+        if constexpr (std::is_same_v<T, Label>)
+            if (name != "Empty")
+                control->SetText(name);
+        if constexpr (std::is_same_v<T, PushButton>)
+            control->SetCaption(name);
+    }
+};
+
+class LaidOutWindowTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        w = std::make_shared<LaidOutWindow>();
+        w->Constructor();
+    }
+    QWidget* named(const char* name) const { return road::named(*w, name); }
+    std::shared_ptr<LaidOutWindow> w;
+};
+
+struct RuleCase {
+    const char* label;
+    const char* control;
+    const char* heading; // "" for none
+};
+
+void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.label; }
+
+const RuleCase kRules[] = {
+    {"LabelJustAboveOverlappingAcross", "Near", "AboveNear"}, // 10 pixels above; an empty label between is skipped
+    {"LabelJustLeftOnTheSameLine", "Beside", "LeftOfBeside"}, // 5 pixels to the left
+    {"NearestOfTwoLabelsAbove", "Nearest", "Lower"},          // 2 and 12 pixels above
+    {"LabelTooFarAbove", "Far", ""},                          // 20 pixels above
+    {"LabelAboveButNotAcross", "Offset", ""},                 // 5 pixels above, to the left, on another line
+    {"AButtonKeepsItsCaption", "Press", ""},                  // a label 4 pixels above
+};
+
+class HeadingRules : public LaidOutWindowTest, public ::testing::WithParamInterface<RuleCase> {};
+
+TEST_P(HeadingRules, AHeadingIsTheNearestLabelAboveOrJustLeft)
+{
+    const RuleCase& c = GetParam();
+    QWidget* control = named(c.control);
+    ASSERT_NE(control, nullptr);
+    const auto labels = labelsOf(control);
+    if (!*c.heading) {
+        EXPECT_TRUE(labels.empty()) << c.control << " is labelled by "
+                                    << (labels.empty() ? "" : nameOf(labels.front()));
+        return;
+    }
+    ASSERT_EQ(labels.size(), 1u);
+    EXPECT_EQ(labels.front()->object(), named(c.heading));
+    EXPECT_EQ(nameOf(labels.front()), c.heading);
+}
+
+INSTANTIATE_TEST_SUITE_P(Geometry, HeadingRules, ::testing::ValuesIn(kRules), [](const auto& info) {
+    return std::string(info.param.label);
+});
+
+TEST_F(LaidOutWindowTest, TabFollowsTheReadingOrderNotTheOrderOfMaking)
+{
+    w->widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->widget()));
+    named("Near")->setFocus();
+    std::vector<std::string> visited{"Near"};
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
+                                                      : std::string("<none>"));
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"Near", "Beside", "Nearest", "Press", "Far", "Offset"}));
+}
+
+} // namespace
