@@ -263,19 +263,40 @@ struct TextField::Impl {
         e->setAlignment(h | Qt::AlignVCenter);
     }
 
+    void showReadOnly(QLineEdit* e) const { e->setReadOnly(readOnly); }
+    void showPassword(QLineEdit* e) const { e->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal); }
+    void showBorder(QLineEdit* e) const
+    {
+        e->setFrame(border);
+        RefitText(e);
+    }
+    void showCueText(QLineEdit* e) const { e->setPlaceholderText(toQString(cueText)); }
+    void showBackColor(QLineEdit* e) const { setPaletteColor(e, QPalette::Base, backColor); }
+    void showTextColor(QLineEdit* e) const { setPaletteColor(e, QPalette::Text, textColor); }
+    void showFocusRing(QLineEdit* e) const { e->setAttribute(Qt::WA_MacShowFocusRect, useFocusRing); }
+
     void applyAll(QLineEdit* e) const
     {
         e->setText(admittedPrefix(toQString(text), toQString(mask)).left(maxLength()));
         applyMask(e);
         applyAlignment(e);
-        e->setReadOnly(readOnly);
-        e->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
-        e->setFrame(border);
-        e->setPlaceholderText(toQString(cueText));
-        setPaletteColor(e, QPalette::Base, backColor);
-        setPaletteColor(e, QPalette::Text, textColor);
-        e->setAttribute(Qt::WA_MacShowFocusRect, useFocusRing);
+        showReadOnly(e);
+        showPassword(e);
+        showBorder(e);
+        showCueText(e);
+        showBackColor(e);
+        showTextColor(e);
+        showFocusRing(e);
         ApplyTextStyle(e, style);
+    }
+
+    // A record kept here and shown on the widget, once there is one.
+    template <auto Field, void (Impl::*Show)(QLineEdit*) const>
+    static void set(TextField& field, const PropertyValue& v)
+    {
+        field.d.get()->*Field = valueAs<typename MemberOf<decltype(Field)>::Value>(v);
+        if (auto* e = static_cast<QLineEdit*>(field.widget()))
+            (field.d.get()->*Show)(e);
     }
 };
 
@@ -380,84 +401,30 @@ QWidget* TextField::createWidget(QWidget* parent)
     return e;
 }
 
-std::optional<PropertyType> TextField::propertyType(const std::string& name) const
+std::optional<BoundProperty> TextField::property(const std::string& name)
 {
-    static const TypeTable table = {
-        {"DataField", PropertyType::String},
-        {"DataSource", PropertyType::String},
-        {"AutomaticallyCheckSpelling", PropertyType::Boolean},
-        {"Alignment", PropertyType::Integer},
-        {"AcceptTabs", PropertyType::Boolean},
-        {"LimitText", PropertyType::Integer},
-        {"ReadOnly", PropertyType::Boolean},
-        {"Mask", PropertyType::String},
-        {"Text", PropertyType::String},
-        {"CueText", PropertyType::String},
-        {"Format", PropertyType::String},
-        {"BackColor", PropertyType::Color},
-        {"TextColor", PropertyType::Color},
-        {"UseFocusRing", PropertyType::Boolean},
-        {"Password", PropertyType::Boolean},
-        {"Border", PropertyType::Boolean},
+    static constexpr PropertyRow<TextField> rows[] = {
+        {"DataField", PropertyType::String, kStoredWithoutEffect},
+        {"DataSource", PropertyType::String, kStoredWithoutEffect},
+        {"AutomaticallyCheckSpelling", PropertyType::Boolean, kStoredWithoutEffect},
+        {"Alignment", PropertyType::Integer, &Impl::set<&Impl::alignment, &Impl::applyAlignment>},
+        {"AcceptTabs", PropertyType::Boolean, kStoredWithoutEffect},
+        {"LimitText", PropertyType::Integer, &Impl::set<&Impl::limitText, &Impl::applyMask>},
+        {"ReadOnly", PropertyType::Boolean, &Impl::set<&Impl::readOnly, &Impl::showReadOnly>},
+        {"Mask", PropertyType::String, Through<&TextField::SetMask>},
+        {"Text", PropertyType::String, Through<&TextField::SetText>},
+        {"CueText", PropertyType::String, &Impl::set<&Impl::cueText, &Impl::showCueText>},
+        {"Format", PropertyType::String, kStoredWithoutEffect},
+        {"BackColor", PropertyType::Color, &Impl::set<&Impl::backColor, &Impl::showBackColor>},
+        {"TextColor", PropertyType::Color, &Impl::set<&Impl::textColor, &Impl::showTextColor>},
+        {"UseFocusRing", PropertyType::Boolean, &Impl::set<&Impl::useFocusRing, &Impl::showFocusRing>},
+        {"Password", PropertyType::Boolean, &Impl::set<&Impl::password, &Impl::showPassword>},
+        {"Border", PropertyType::Boolean, &Impl::set<&Impl::border, &Impl::showBorder>},
     };
-    if (auto t = lookUp(table, name))
-        return t;
-    if (auto t = TextStyle::typeOf(name))
-        return t;
-    return RectControl::propertyType(name);
+    return BindRow(*this, rows, name);
 }
 
-void TextField::applyProperty(const std::string& name, const PropertyValue& v)
-{
-    auto* e = static_cast<QLineEdit*>(widget());
-    if (d->style.apply(name, v)) {
-        ApplyTextStyle(e, d->style);
-    } else if (name == "Text") {
-        SetText(v.text());
-    } else if (name == "Mask") {
-        SetMask(v.text());
-    } else if (name == "LimitText") {
-        d->limitText = v.integer();
-        if (e)
-            d->applyMask(e);
-    } else if (name == "Alignment") {
-        d->alignment = v.integer();
-        if (e)
-            d->applyAlignment(e);
-    } else if (name == "ReadOnly") {
-        d->readOnly = v.boolean();
-        if (e)
-            e->setReadOnly(d->readOnly);
-    } else if (name == "Password") {
-        d->password = v.boolean();
-        if (e)
-            e->setEchoMode(d->password ? QLineEdit::Password : QLineEdit::Normal);
-    } else if (name == "Border") {
-        d->border = v.boolean();
-        if (e) {
-            e->setFrame(d->border);
-            RefitText(e);
-        }
-    } else if (name == "CueText") {
-        d->cueText = v.text();
-        if (e)
-            e->setPlaceholderText(toQString(d->cueText));
-    } else if (name == "BackColor") {
-        d->backColor = v.color();
-        if (e)
-            setPaletteColor(e, QPalette::Base, d->backColor);
-    } else if (name == "TextColor") {
-        d->textColor = v.color();
-        if (e)
-            setPaletteColor(e, QPalette::Text, d->textColor);
-    } else if (name == "UseFocusRing") {
-        d->useFocusRing = v.boolean();
-        if (e)
-            e->setAttribute(Qt::WA_MacShowFocusRect, d->useFocusRing);
-    } else {
-        RectControl::applyProperty(name, v);
-    }
-}
+TextStyle* TextField::textStyle() { return &d->style; }
 
 std::optional<EditCommand> EditCommandNamed(const std::string& itemName)
 {
