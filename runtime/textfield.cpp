@@ -89,6 +89,45 @@ QString admittedPrefix(const QString& text, const QString& mask)
     return text.left(n);
 }
 
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+// Closes the field's Undo step, as Qt's own paste does before and after it
+// inserts, so that Undo takes back the paste and not the typing around it.
+// QLineEdit closes a step only when the cursor moves.
+void closeUndoStep(QLineEdit* e)
+{
+    if (e->text().isEmpty())
+        return;
+    const int cursor = e->cursorPosition();
+    const int start = e->selectionStart();
+    const int length = static_cast<int>(e->selectedText().size());
+    e->setCursorPosition(cursor == 0 ? 1 : cursor - 1);
+    if (start >= 0)
+        e->setSelection(start, length);
+    else
+        e->setCursorPosition(cursor);
+}
+
+// A number is often copied with blanks between its groups or a line end
+// after it, and no place of a mask admits a blank: a paste into a masked
+// field drops them. The rest goes in as Qt's own paste would put it (over
+// the selection, cut to the field's length, refused whole when the mask does
+// not admit the result). False when there is no blank to drop, so that Qt's
+// own paste acts.
+bool pasteWithoutBlanks(QLineEdit* e, const QString& text, const QString& mask)
+{
+    if (mask.isEmpty() || std::none_of(text.begin(), text.end(), isBlank))
+        return false;
+    QString kept = text;
+    kept.removeIf(isBlank);
+    if (kept.isEmpty() && !e->hasSelectedText())
+        return true;
+    closeUndoStep(e);
+    e->insert(kept);
+    closeUndoStep(e);
+    return true;
+}
+
 class MaskValidator : public QValidator {
 public:
     MaskValidator(QString mask, QObject* parent) : QValidator(parent), mask_(std::move(mask)) {}
@@ -183,6 +222,21 @@ protected:
             return;
         }
         QLineEdit::mousePressEvent(e);
+    }
+
+    // A middle click pastes the X11 selection under the rule of Paste.
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        auto field = owner.lock();
+        if (field && e->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+            deselect();
+            if (pasteWithoutBlanks(this, clipboard->text(QClipboard::Selection), toQString(field->Mask()))) {
+                e->accept();
+                return;
+            }
+        }
+        QLineEdit::mouseReleaseEvent(e);
     }
 
     void contextMenuEvent(QContextMenuEvent* e) override
@@ -366,7 +420,10 @@ void TextField::Copy()
 void TextField::Paste()
 {
     RequireUIThread();
-    if (auto* e = static_cast<QLineEdit*>(widget()); e && !e->isReadOnly())
+    auto* e = static_cast<QLineEdit*>(widget());
+    if (!e || e->isReadOnly())
+        return;
+    if (!pasteWithoutBlanks(e, QGuiApplication::clipboard()->text(), toQString(d->mask)))
         e->paste();
 }
 
