@@ -110,7 +110,8 @@ private:
 
 // A single-line text field. Mask: "9" a digit, "A" a letter (kept as typed,
 // upper or lower case); the field refuses what the mask does not admit and
-// holds at most as many characters as the mask has places.
+// holds at most as many characters as the mask has places. A paste into a
+// masked field drops blanks (spaces, tabs, line ends) first.
 class TextField : public RectControl {
 public:
     TextField();

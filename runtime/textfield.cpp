@@ -109,8 +109,8 @@ void closeUndoStep(QLineEdit* e)
 }
 
 // A number is often copied with blanks between its groups or a line end
-// after it, and no place of a mask admits a blank: a paste into a masked
-// field drops them. The rest goes in as Qt's own paste would put it (over
+// after it, which its digit places would refuse: a paste into a masked field
+// drops them. The rest goes in as Qt's own paste would put it (over
 // the selection, cut to the field's length, refused whole when the mask does
 // not admit the result). False when there is no blank to drop, so that Qt's
 // own paste acts.
@@ -224,7 +224,7 @@ protected:
         QLineEdit::mousePressEvent(e);
     }
 
-    // A middle click pastes the X11 selection under the rule of Paste.
+    // A middle click pastes the selection clipboard (X11) under the rule of Paste.
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         const QClipboard* clipboard = QGuiApplication::clipboard();
