@@ -16,6 +16,8 @@ namespace corvanta {
 class MenuItem;
 class Picture;
 class Window;
+struct BoundProperty;
+struct TextStyle;
 
 // A control placed in a window. Positions are window coordinates, also for a
 // control placed inside another control (its InitialParent); hiding that
@@ -54,11 +56,14 @@ public:
     QWidget* widget() const;
 
 protected:
-    // Subclasses create their widget, declare their properties and apply
-    // them; the base declares the properties every control has.
+    // Subclasses create their widget and give the properties of their own
+    // table (see private/propertytypes.h); a record is looked up there, then
+    // among the font records of a text control, then among the properties
+    // every control has.
     virtual QWidget* createWidget(QWidget* parent) = 0;
-    virtual std::optional<PropertyType> propertyType(const std::string& name) const;
-    virtual void applyProperty(const std::string& name, const PropertyValue& value);
+    virtual std::optional<BoundProperty> property(const std::string& name);
+    // A text control's font records; nil for the other controls.
+    virtual TextStyle* textStyle() { return nullptr; }
     // Called once the control is registered and its window is built.
     virtual void opened() {}
 
@@ -94,8 +99,8 @@ public:
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    std::optional<PropertyType> propertyType(const std::string& name) const override;
-    void applyProperty(const std::string& name, const PropertyValue& value) override;
+    std::optional<BoundProperty> property(const std::string& name) override;
+    TextStyle* textStyle() override;
     void opened() override;
 
 private:
@@ -105,7 +110,8 @@ private:
 
 // A single-line text field. Mask: "9" a digit, "A" a letter (kept as typed,
 // upper or lower case); the field refuses what the mask does not admit and
-// holds at most as many characters as the mask has places.
+// holds at most as many characters as the mask has places. A paste into a
+// masked field drops blanks (spaces, tabs, line ends) first.
 class TextField : public RectControl {
 public:
     TextField();
@@ -135,8 +141,8 @@ public:
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    std::optional<PropertyType> propertyType(const std::string& name) const override;
-    void applyProperty(const std::string& name, const PropertyValue& value) override;
+    std::optional<BoundProperty> property(const std::string& name) override;
+    TextStyle* textStyle() override;
 
 private:
     struct Impl;
@@ -162,8 +168,8 @@ public:
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    std::optional<PropertyType> propertyType(const std::string& name) const override;
-    void applyProperty(const std::string& name, const PropertyValue& value) override;
+    std::optional<BoundProperty> property(const std::string& name) override;
+    TextStyle* textStyle() override;
 
 private:
     struct Impl;
@@ -189,8 +195,8 @@ public:
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    std::optional<PropertyType> propertyType(const std::string& name) const override;
-    void applyProperty(const std::string& name, const PropertyValue& value) override;
+    std::optional<BoundProperty> property(const std::string& name) override;
+    TextStyle* textStyle() override;
 
 private:
     struct Impl;
@@ -216,8 +222,7 @@ public:
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    std::optional<PropertyType> propertyType(const std::string& name) const override;
-    void applyProperty(const std::string& name, const PropertyValue& value) override;
+    std::optional<BoundProperty> property(const std::string& name) override;
 
 private:
     struct Impl;
@@ -236,8 +241,7 @@ public:
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    std::optional<PropertyType> propertyType(const std::string& name) const override;
-    void applyProperty(const std::string& name, const PropertyValue& value) override;
+    std::optional<BoundProperty> property(const std::string& name) override;
 
 private:
     struct Impl;
@@ -255,8 +259,6 @@ public:
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
-    std::optional<PropertyType> propertyType(const std::string& name) const override;
-    void applyProperty(const std::string& name, const PropertyValue& value) override;
 
 private:
     struct Impl;

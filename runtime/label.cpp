@@ -104,50 +104,36 @@ QWidget* Label::createWidget(QWidget* parent)
     return l;
 }
 
-std::optional<PropertyType> Label::propertyType(const std::string& name) const
+std::optional<BoundProperty> Label::property(const std::string& name)
 {
-    static const TypeTable table = {
-        {"DataField", PropertyType::String},
-        {"DataSource", PropertyType::String},
-        {"Transparent", PropertyType::Boolean},
-        {"Selectable", PropertyType::Boolean},
-        {"Multiline", PropertyType::Boolean},
-        {"TextColor", PropertyType::Color},
-        {"TextAlign", PropertyType::Integer},
-        {"Text", PropertyType::String},
+    static constexpr PropertyRow<Label> rows[] = {
+        {"DataField", PropertyType::String, kStoredWithoutEffect},
+        {"DataSource", PropertyType::String, kStoredWithoutEffect},
+        {"Transparent", PropertyType::Boolean, kStoredWithoutEffect},
+        {"Selectable",
+         PropertyType::Boolean,
+         [](Label& c, const PropertyValue& v) {
+             c.d->selectable = v.boolean();
+             if (auto* l = static_cast<QLabel*>(c.widget()))
+                 l->setTextInteractionFlags(c.d->selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+         }},
+        {"Multiline",
+         PropertyType::Boolean,
+         [](Label& c, const PropertyValue& v) {
+             c.d->multiline = v.boolean();
+             if (auto* l = static_cast<QLabel*>(c.widget())) {
+                 c.d->applyAlignment(l);
+                 RefitText(l);
+             }
+         }},
+        {"TextColor", PropertyType::Color, Through<&Label::SetTextColor>},
+        {"TextAlign", PropertyType::Integer, Through<&Label::SetTextAlign>},
+        {"Text", PropertyType::String, Through<&Label::SetText>},
     };
-    if (auto t = lookUp(table, name))
-        return t;
-    if (auto t = TextStyle::typeOf(name))
-        return t;
-    return RectControl::propertyType(name);
+    return BindRow(*this, rows, name);
 }
 
-void Label::applyProperty(const std::string& name, const PropertyValue& v)
-{
-    auto* l = static_cast<QLabel*>(widget());
-    if (d->style.apply(name, v)) {
-        ApplyTextStyle(l, d->style);
-    } else if (name == "Text") {
-        SetText(v.text());
-    } else if (name == "TextColor") {
-        SetTextColor(v.color());
-    } else if (name == "TextAlign") {
-        SetTextAlign(v.integer());
-    } else if (name == "Multiline") {
-        d->multiline = v.boolean();
-        if (l) {
-            d->applyAlignment(l);
-            RefitText(l);
-        }
-    } else if (name == "Selectable") {
-        d->selectable = v.boolean();
-        if (l)
-            l->setTextInteractionFlags(d->selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
-    } else {
-        RectControl::applyProperty(name, v);
-    }
-}
+TextStyle* Label::textStyle() { return &d->style; }
 
 void Label::opened()
 {

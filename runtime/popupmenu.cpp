@@ -124,32 +124,17 @@ QWidget* PopupMenu::createWidget(QWidget* parent)
     return c;
 }
 
-std::optional<PropertyType> PopupMenu::propertyType(const std::string& name) const
+std::optional<BoundProperty> PopupMenu::property(const std::string& name)
 {
-    static const TypeTable table = {
-        {"DataField", PropertyType::String},
-        {"DataSource", PropertyType::String},
-        {"ListIndex", PropertyType::Integer},
-        {"InitialValue", PropertyType::String},
+    static constexpr PropertyRow<PopupMenu> rows[] = {
+        {"DataField", PropertyType::String, kStoredWithoutEffect},
+        {"DataSource", PropertyType::String, kStoredWithoutEffect},
+        {"ListIndex", PropertyType::Integer, Through<&PopupMenu::SetListIndex>},
+        {"InitialValue", PropertyType::String, Through<&PopupMenu::SetInitialValue>},
     };
-    if (auto t = lookUp(table, name))
-        return t;
-    if (auto t = TextStyle::typeOf(name))
-        return t;
-    return RectControl::propertyType(name);
+    return BindRow(*this, rows, name);
 }
 
-void PopupMenu::applyProperty(const std::string& name, const PropertyValue& v)
-{
-    if (d->style.apply(name, v)) {
-        ApplyTextStyle(widget(), d->style);
-    } else if (name == "ListIndex") {
-        SetListIndex(v.integer());
-    } else if (name == "InitialValue") {
-        SetInitialValue(v.text());
-    } else {
-        RectControl::applyProperty(name, v);
-    }
-}
+TextStyle* PopupMenu::textStyle() { return &d->style; }
 
 } // namespace corvanta

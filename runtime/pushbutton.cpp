@@ -84,34 +84,17 @@ QWidget* PushButton::createWidget(QWidget* parent)
     return b;
 }
 
-std::optional<PropertyType> PushButton::propertyType(const std::string& name) const
+std::optional<BoundProperty> PushButton::property(const std::string& name)
 {
-    static const TypeTable table = {
-        {"Caption", PropertyType::String},
-        {"Default", PropertyType::Boolean},
-        {"Cancel", PropertyType::Boolean},
-        {"ButtonStyle", PropertyType::Integer},
+    static constexpr PropertyRow<PushButton> rows[] = {
+        {"Caption", PropertyType::String, Through<&PushButton::SetCaption>},
+        {"Default", PropertyType::Boolean, Through<&PushButton::SetDefault>},
+        {"Cancel", PropertyType::Boolean, Through<&PushButton::SetCancel>},
+        {"ButtonStyle", PropertyType::Integer, kStoredWithoutEffect},
     };
-    if (auto t = lookUp(table, name))
-        return t;
-    if (auto t = TextStyle::typeOf(name))
-        return t;
-    return RectControl::propertyType(name);
+    return BindRow(*this, rows, name);
 }
 
-void PushButton::applyProperty(const std::string& name, const PropertyValue& v)
-{
-    if (d->style.apply(name, v)) {
-        ApplyTextStyle(widget(), d->style);
-    } else if (name == "Caption") {
-        SetCaption(v.text());
-    } else if (name == "Default") {
-        SetDefault(v.boolean());
-    } else if (name == "Cancel") {
-        SetCancel(v.boolean());
-    } else {
-        RectControl::applyProperty(name, v);
-    }
-}
+TextStyle* PushButton::textStyle() { return &d->style; }
 
 } // namespace corvanta

@@ -239,71 +239,63 @@ void RectControl::SetEnabled(bool v)
 void RectControl::SetProperties(std::string_view list)
 {
     RequireUIThread();
-    ReadPropertyList(
-        list,
-        className(),
-        [this](const std::string& name) { return propertyType(name); },
-        [this](const std::string& name, const PropertyValue& value) { applyProperty(name, value); });
+    using Row = PropertyRow<RectControl>;
+    static constexpr Row rows[] = {
+        {"InitialParent",
+         PropertyType::String,
+         [](RectControl& c, const PropertyValue& v) {
+             c.d->initialParent = v.text();
+             if (c.d->widget)
+                 c.d->reparent(&c);
+         }},
+        {"Index", PropertyType::Integer, kStoredWithoutEffect},
+        {"Name",
+         PropertyType::String,
+         [](RectControl& c, const PropertyValue& v) {
+             // The name the control was registered under stays its name.
+             if (c.d->name.empty())
+                 c.setName(v.text());
+         }},
+        {"Left", PropertyType::Integer, Through<&RectControl::SetLeft>},
+        {"Top", PropertyType::Integer, Through<&RectControl::SetTop>},
+        {"Width", PropertyType::Integer, Through<&RectControl::SetWidth>},
+        {"Height", PropertyType::Integer, Through<&RectControl::SetHeight>},
+        {"Visible", PropertyType::Boolean, Through<&RectControl::SetVisible>},
+        {"Enabled", PropertyType::Boolean, Through<&RectControl::SetEnabled>},
+        {"AutoDeactivate", PropertyType::Boolean, kStoredWithoutEffect},
+        {"HelpTag",
+         PropertyType::String,
+         [](RectControl& c, const PropertyValue& v) {
+             c.d->helpTag = v.text();
+             if (c.d->widget)
+                 c.d->widget->setToolTip(toQString(c.d->helpTag));
+         }},
+        {"TabStop",
+         PropertyType::Boolean,
+         [](RectControl& c, const PropertyValue& v) {
+             c.d->tabStop = v.boolean();
+             c.d->applyFocus();
+         }},
+        {"TabIndex", PropertyType::Integer, kStoredWithoutEffect},
+        {"TabPanelIndex", PropertyType::Integer, kStoredWithoutEffect},
+        {"LockLeft", PropertyType::Boolean, kStoredWithoutEffect},
+        {"LockTop", PropertyType::Boolean, kStoredWithoutEffect},
+        {"LockRight", PropertyType::Boolean, kStoredWithoutEffect},
+        {"LockBottom", PropertyType::Boolean, kStoredWithoutEffect},
+    };
+    ApplyPropertyList(list, className(), [this](const std::string& name) {
+        if (auto own = property(name))
+            return own;
+        if (TextStyle* style = textStyle())
+            if (auto font = style->property(name, *this))
+                return font;
+        return BindRow(*this, rows, name);
+    });
 }
 
 QWidget* RectControl::widget() const { return d->widget; }
 
-std::optional<PropertyType> RectControl::propertyType(const std::string& name) const
-{
-    static const TypeTable table = {
-        {"InitialParent", PropertyType::String},
-        {"Index", PropertyType::Integer},
-        {"Name", PropertyType::String},
-        {"Left", PropertyType::Integer},
-        {"Top", PropertyType::Integer},
-        {"Width", PropertyType::Integer},
-        {"Height", PropertyType::Integer},
-        {"Visible", PropertyType::Boolean},
-        {"Enabled", PropertyType::Boolean},
-        {"AutoDeactivate", PropertyType::Boolean},
-        {"HelpTag", PropertyType::String},
-        {"TabStop", PropertyType::Boolean},
-        {"TabIndex", PropertyType::Integer},
-        {"TabPanelIndex", PropertyType::Integer},
-        {"LockLeft", PropertyType::Boolean},
-        {"LockTop", PropertyType::Boolean},
-        {"LockRight", PropertyType::Boolean},
-        {"LockBottom", PropertyType::Boolean},
-    };
-    return lookUp(table, name);
-}
-
-void RectControl::applyProperty(const std::string& name, const PropertyValue& v)
-{
-    if (name == "InitialParent") {
-        d->initialParent = v.text();
-        if (d->widget)
-            d->reparent(this);
-    } else if (name == "Name") {
-        // The name the control was registered under stays its name.
-        if (d->name.empty())
-            setName(v.text());
-    } else if (name == "Left") {
-        SetLeft(v.integer());
-    } else if (name == "Top") {
-        SetTop(v.integer());
-    } else if (name == "Width") {
-        SetWidth(v.integer());
-    } else if (name == "Height") {
-        SetHeight(v.integer());
-    } else if (name == "Visible") {
-        SetVisible(v.boolean());
-    } else if (name == "Enabled") {
-        SetEnabled(v.boolean());
-    } else if (name == "HelpTag") {
-        d->helpTag = v.text();
-        if (d->widget)
-            d->widget->setToolTip(toQString(d->helpTag));
-    } else if (name == "TabStop") {
-        d->tabStop = v.boolean();
-        d->applyFocus();
-    }
-}
+std::optional<BoundProperty> RectControl::property(const std::string&) { return std::nullopt; }
 
 void RectControl::setOwner(const std::shared_ptr<Window>& window) { d->owner = window; }
 

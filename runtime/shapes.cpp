@@ -122,31 +122,15 @@ QWidget* Rectangle::createWidget(QWidget* parent)
     return r;
 }
 
-std::optional<PropertyType> Rectangle::propertyType(const std::string& name) const
+std::optional<BoundProperty> Rectangle::property(const std::string& name)
 {
-    static const TypeTable table = {
-        {"FillColor", PropertyType::Color},
-        {"TopLeftColor", PropertyType::Color},
-        {"BottomRightColor", PropertyType::Color},
-        {"BorderWidth", PropertyType::Integer},
+    static constexpr PropertyRow<Rectangle> rows[] = {
+        {"FillColor", PropertyType::Color, Through<&Rectangle::SetFillColor>},
+        {"TopLeftColor", PropertyType::Color, Through<&Rectangle::SetTopLeftColor>},
+        {"BottomRightColor", PropertyType::Color, Through<&Rectangle::SetBottomRightColor>},
+        {"BorderWidth", PropertyType::Integer, Through<&Rectangle::SetBorderWidth>},
     };
-    if (auto t = lookUp(table, name))
-        return t;
-    return RectControl::propertyType(name);
-}
-
-void Rectangle::applyProperty(const std::string& name, const PropertyValue& v)
-{
-    if (name == "FillColor")
-        SetFillColor(v.color());
-    else if (name == "TopLeftColor")
-        SetTopLeftColor(v.color());
-    else if (name == "BottomRightColor")
-        SetBottomRightColor(v.color());
-    else if (name == "BorderWidth")
-        SetBorderWidth(v.integer());
-    else
-        RectControl::applyProperty(name, v);
+    return BindRow(*this, rows, name);
 }
 
 // --------------------------------------------------------------------- Canvas
@@ -178,6 +162,14 @@ protected:
 struct Canvas::Impl {
     std::shared_ptr<Picture> backdrop;
     bool transparent = true, eraseBackground = true, acceptFocus = false;
+
+    // A record kept here and shown at once.
+    template <bool Impl::*Field>
+    static void set(Canvas& canvas, const PropertyValue& v)
+    {
+        canvas.d.get()->*Field = v.boolean();
+        canvas.d->show(canvas.widget());
+    }
 
     void show(QWidget* w) const
     {
@@ -214,34 +206,17 @@ QWidget* Canvas::createWidget(QWidget* parent)
     return c;
 }
 
-std::optional<PropertyType> Canvas::propertyType(const std::string& name) const
+std::optional<BoundProperty> Canvas::property(const std::string& name)
 {
-    static const TypeTable table = {
-        {"Transparent", PropertyType::Boolean},
-        {"EraseBackground", PropertyType::Boolean},
-        {"DoubleBuffer", PropertyType::Boolean},
-        {"AcceptTabs", PropertyType::Boolean},
-        {"AcceptFocus", PropertyType::Boolean},
-        {"UseFocusRing", PropertyType::Boolean},
+    static constexpr PropertyRow<Canvas> rows[] = {
+        {"Transparent", PropertyType::Boolean, &Impl::set<&Impl::transparent>},
+        {"EraseBackground", PropertyType::Boolean, &Impl::set<&Impl::eraseBackground>},
+        {"DoubleBuffer", PropertyType::Boolean, kStoredWithoutEffect},
+        {"AcceptTabs", PropertyType::Boolean, kStoredWithoutEffect},
+        {"AcceptFocus", PropertyType::Boolean, &Impl::set<&Impl::acceptFocus>},
+        {"UseFocusRing", PropertyType::Boolean, kStoredWithoutEffect},
     };
-    if (auto t = lookUp(table, name))
-        return t;
-    return RectControl::propertyType(name);
-}
-
-void Canvas::applyProperty(const std::string& name, const PropertyValue& v)
-{
-    if (name == "Transparent")
-        d->transparent = v.boolean();
-    else if (name == "EraseBackground")
-        d->eraseBackground = v.boolean();
-    else if (name == "AcceptFocus")
-        d->acceptFocus = v.boolean();
-    else {
-        RectControl::applyProperty(name, v);
-        return;
-    }
-    d->show(widget());
+    return BindRow(*this, rows, name);
 }
 
 // ------------------------------------------------------------------ ImageWell
@@ -301,12 +276,5 @@ QWidget* ImageWell::createWidget(QWidget* parent)
     w->picture = d->image;
     return w;
 }
-
-std::optional<PropertyType> ImageWell::propertyType(const std::string& name) const
-{
-    return RectControl::propertyType(name);
-}
-
-void ImageWell::applyProperty(const std::string& name, const PropertyValue& v) { RectControl::applyProperty(name, v); }
 
 } // namespace corvanta

@@ -8,6 +8,7 @@
 #include "private/textstyle.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -93,6 +94,45 @@ QString admittedPrefix(const QString& text, const QString& mask)
     return text.left(n);
 }
 
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+// Closes the field's Undo step, as Qt's own paste does before and after it
+// inserts, so that Undo takes back the paste and not the typing around it.
+// QLineEdit closes a step only when the cursor moves.
+void closeUndoStep(QLineEdit* e)
+{
+    if (e->text().isEmpty())
+        return;
+    const int cursor = e->cursorPosition();
+    const int start = e->selectionStart();
+    const int length = static_cast<int>(e->selectedText().size());
+    e->setCursorPosition(cursor == 0 ? 1 : cursor - 1);
+    if (start >= 0)
+        e->setSelection(start, length);
+    else
+        e->setCursorPosition(cursor);
+}
+
+// A number is often copied with blanks between its groups or a line end
+// after it, which its digit places would refuse: a paste into a masked field
+// drops them. The rest goes in as Qt's own paste would put it (over
+// the selection, cut to the field's length, refused whole when the mask does
+// not admit the result). False when there is no blank to drop, so that Qt's
+// own paste acts.
+bool pasteWithoutBlanks(QLineEdit* e, const QString& text, const QString& mask)
+{
+    if (mask.isEmpty() || std::none_of(text.begin(), text.end(), isBlank))
+        return false;
+    QString kept = text;
+    kept.removeIf(isBlank);
+    if (kept.isEmpty() && !e->hasSelectedText())
+        return true;
+    closeUndoStep(e);
+    e->insert(kept);
+    closeUndoStep(e);
+    return true;
+}
+
 class MaskValidator : public QValidator {
 public:
     MaskValidator(QString mask, QObject* parent) : QValidator(parent), mask_(std::move(mask)) {}
@@ -170,6 +210,21 @@ protected:
         QLineEdit::mousePressEvent(e);
     }
 
+    // A middle click pastes the selection clipboard (X11) under the rule of Paste.
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        auto field = owner.lock();
+        if (field && e->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+            deselect();
+            if (pasteWithoutBlanks(this, clipboard->text(QClipboard::Selection), toQString(field->Mask()))) {
+                e->accept();
+                return;
+            }
+        }
+        QLineEdit::mouseReleaseEvent(e);
+    }
+
     void contextMenuEvent(QContextMenuEvent* e) override
     {
         e->accept();
@@ -234,19 +289,40 @@ struct TextField::Impl {
         e->setAlignment(h | Qt::AlignVCenter);
     }
 
+    void showReadOnly(QLineEdit* e) const { e->setReadOnly(readOnly); }
+    void showPassword(QLineEdit* e) const { e->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal); }
+    void showBorder(QLineEdit* e) const
+    {
+        e->setFrame(border);
+        RefitText(e);
+    }
+    void showCueText(QLineEdit* e) const { e->setPlaceholderText(toQString(cueText)); }
+    void showBackColor(QLineEdit* e) const { setPaletteColor(e, QPalette::Base, backColor); }
+    void showTextColor(QLineEdit* e) const { setPaletteColor(e, QPalette::Text, textColor); }
+    void showFocusRing(QLineEdit* e) const { e->setAttribute(Qt::WA_MacShowFocusRect, useFocusRing); }
+
     void applyAll(QLineEdit* e) const
     {
         e->setText(admittedPrefix(toQString(text), toQString(mask)).left(maxLength()));
         applyMask(e);
         applyAlignment(e);
-        e->setReadOnly(readOnly);
-        e->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
-        e->setFrame(border);
-        e->setPlaceholderText(toQString(cueText));
-        setPaletteColor(e, QPalette::Base, backColor);
-        setPaletteColor(e, QPalette::Text, textColor);
-        e->setAttribute(Qt::WA_MacShowFocusRect, useFocusRing);
+        showReadOnly(e);
+        showPassword(e);
+        showBorder(e);
+        showCueText(e);
+        showBackColor(e);
+        showTextColor(e);
+        showFocusRing(e);
         ApplyTextStyle(e, style);
+    }
+
+    // A record kept here and shown on the widget, once there is one.
+    template <auto Field, void (Impl::*Show)(QLineEdit*) const>
+    static void set(TextField& field, const PropertyValue& v)
+    {
+        field.d.get()->*Field = valueAs<typename MemberOf<decltype(Field)>::Value>(v);
+        if (auto* e = static_cast<QLineEdit*>(field.widget()))
+            (field.d.get()->*Show)(e);
     }
 };
 
@@ -316,7 +392,10 @@ void TextField::Copy()
 void TextField::Paste()
 {
     RequireUIThread();
-    if (auto* e = static_cast<QLineEdit*>(widget()); e && !e->isReadOnly())
+    auto* e = static_cast<QLineEdit*>(widget());
+    if (!e || e->isReadOnly())
+        return;
+    if (!pasteWithoutBlanks(e, QGuiApplication::clipboard()->text(), toQString(d->mask)))
         e->paste();
 }
 
@@ -351,84 +430,30 @@ QWidget* TextField::createWidget(QWidget* parent)
     return e;
 }
 
-std::optional<PropertyType> TextField::propertyType(const std::string& name) const
+std::optional<BoundProperty> TextField::property(const std::string& name)
 {
-    static const TypeTable table = {
-        {"DataField", PropertyType::String},
-        {"DataSource", PropertyType::String},
-        {"AutomaticallyCheckSpelling", PropertyType::Boolean},
-        {"Alignment", PropertyType::Integer},
-        {"AcceptTabs", PropertyType::Boolean},
-        {"LimitText", PropertyType::Integer},
-        {"ReadOnly", PropertyType::Boolean},
-        {"Mask", PropertyType::String},
-        {"Text", PropertyType::String},
-        {"CueText", PropertyType::String},
-        {"Format", PropertyType::String},
-        {"BackColor", PropertyType::Color},
-        {"TextColor", PropertyType::Color},
-        {"UseFocusRing", PropertyType::Boolean},
-        {"Password", PropertyType::Boolean},
-        {"Border", PropertyType::Boolean},
+    static constexpr PropertyRow<TextField> rows[] = {
+        {"DataField", PropertyType::String, kStoredWithoutEffect},
+        {"DataSource", PropertyType::String, kStoredWithoutEffect},
+        {"AutomaticallyCheckSpelling", PropertyType::Boolean, kStoredWithoutEffect},
+        {"Alignment", PropertyType::Integer, &Impl::set<&Impl::alignment, &Impl::applyAlignment>},
+        {"AcceptTabs", PropertyType::Boolean, kStoredWithoutEffect},
+        {"LimitText", PropertyType::Integer, &Impl::set<&Impl::limitText, &Impl::applyMask>},
+        {"ReadOnly", PropertyType::Boolean, &Impl::set<&Impl::readOnly, &Impl::showReadOnly>},
+        {"Mask", PropertyType::String, Through<&TextField::SetMask>},
+        {"Text", PropertyType::String, Through<&TextField::SetText>},
+        {"CueText", PropertyType::String, &Impl::set<&Impl::cueText, &Impl::showCueText>},
+        {"Format", PropertyType::String, kStoredWithoutEffect},
+        {"BackColor", PropertyType::Color, &Impl::set<&Impl::backColor, &Impl::showBackColor>},
+        {"TextColor", PropertyType::Color, &Impl::set<&Impl::textColor, &Impl::showTextColor>},
+        {"UseFocusRing", PropertyType::Boolean, &Impl::set<&Impl::useFocusRing, &Impl::showFocusRing>},
+        {"Password", PropertyType::Boolean, &Impl::set<&Impl::password, &Impl::showPassword>},
+        {"Border", PropertyType::Boolean, &Impl::set<&Impl::border, &Impl::showBorder>},
     };
-    if (auto t = lookUp(table, name))
-        return t;
-    if (auto t = TextStyle::typeOf(name))
-        return t;
-    return RectControl::propertyType(name);
+    return BindRow(*this, rows, name);
 }
 
-void TextField::applyProperty(const std::string& name, const PropertyValue& v)
-{
-    auto* e = static_cast<QLineEdit*>(widget());
-    if (d->style.apply(name, v)) {
-        ApplyTextStyle(e, d->style);
-    } else if (name == "Text") {
-        SetText(v.text());
-    } else if (name == "Mask") {
-        SetMask(v.text());
-    } else if (name == "LimitText") {
-        d->limitText = v.integer();
-        if (e)
-            d->applyMask(e);
-    } else if (name == "Alignment") {
-        d->alignment = v.integer();
-        if (e)
-            d->applyAlignment(e);
-    } else if (name == "ReadOnly") {
-        d->readOnly = v.boolean();
-        if (e)
-            e->setReadOnly(d->readOnly);
-    } else if (name == "Password") {
-        d->password = v.boolean();
-        if (e)
-            e->setEchoMode(d->password ? QLineEdit::Password : QLineEdit::Normal);
-    } else if (name == "Border") {
-        d->border = v.boolean();
-        if (e) {
-            e->setFrame(d->border);
-            RefitText(e);
-        }
-    } else if (name == "CueText") {
-        d->cueText = v.text();
-        if (e)
-            e->setPlaceholderText(toQString(d->cueText));
-    } else if (name == "BackColor") {
-        d->backColor = v.color();
-        if (e)
-            setPaletteColor(e, QPalette::Base, d->backColor);
-    } else if (name == "TextColor") {
-        d->textColor = v.color();
-        if (e)
-            setPaletteColor(e, QPalette::Text, d->textColor);
-    } else if (name == "UseFocusRing") {
-        d->useFocusRing = v.boolean();
-        if (e)
-            e->setAttribute(Qt::WA_MacShowFocusRect, d->useFocusRing);
-    } else {
-        RectControl::applyProperty(name, v);
-    }
-}
+TextStyle* TextField::textStyle() { return &d->style; }
 
 std::shared_ptr<TextField> FocusedTextField()
 {

@@ -1,5 +1,6 @@
 #include "private/textstyle.h"
 
+#include "controls.h"
 #include "private/propertytypes.h"
 #include "private/qtconversions.h"
 
@@ -200,36 +201,23 @@ void RefitText(QWidget* widget)
         fit->refit();
 }
 
-std::optional<PropertyType> TextStyle::typeOf(const std::string& name)
+std::optional<BoundProperty> TextStyle::property(const std::string& name, const RectControl& control)
 {
-    static const TypeTable table = {
-        {"Underline", PropertyType::Boolean},
-        {"Italic", PropertyType::Boolean},
-        {"Bold", PropertyType::Boolean},
-        {"TextUnit", PropertyType::Byte},
-        {"TextSize", PropertyType::Single},
-        {"TextFont", PropertyType::String},
+    static constexpr PropertyRow<TextStyle> rows[] = {
+        {"Underline", PropertyType::Boolean, Store<&TextStyle::underline>},
+        {"Italic", PropertyType::Boolean, Store<&TextStyle::italic>},
+        {"Bold", PropertyType::Boolean, Store<&TextStyle::bold>},
+        {"TextUnit", PropertyType::Byte, Store<&TextStyle::unit>},
+        {"TextSize", PropertyType::Single, Store<&TextStyle::size>},
+        {"TextFont", PropertyType::String, Store<&TextStyle::font>},
     };
-    return lookUp(table, name);
-}
-
-bool TextStyle::apply(const std::string& name, const PropertyValue& v)
-{
-    if (name == "Underline")
-        underline = v.boolean();
-    else if (name == "Italic")
-        italic = v.boolean();
-    else if (name == "Bold")
-        bold = v.boolean();
-    else if (name == "TextUnit")
-        unit = v.byte();
-    else if (name == "TextSize")
-        size = v.single();
-    else if (name == "TextFont")
-        font = v.text();
-    else
-        return false;
-    return true;
+    auto font = BindRow(*this, rows, name);
+    if (font)
+        font->apply = [this, &control, keep = std::move(font->apply)](const PropertyValue& v) {
+            keep(v);
+            ApplyTextStyle(control.widget(), *this);
+        };
+    return font;
 }
 
 } // namespace corvanta

@@ -116,6 +116,16 @@ struct Window::Impl {
     void applyMenuBarVisible();
     void followAppMenuBar();
     void shutDown(Window* self);
+
+    // Property rows: a record kept here, then shown on the widget.
+    template <auto Field, void (Impl::*Show)()>
+    static void set(Window& window, const PropertyValue& v)
+    {
+        window.d.get()->*Field = valueAs<typename MemberOf<decltype(Field)>::Value>(v);
+        (window.d.get()->*Show)();
+    }
+    static void setVisible(Window& window, const PropertyValue& v);
+    static void setFullScreen(Window& window, const PropertyValue& v);
 };
 
 void Window::Impl::applyFlags()
@@ -196,6 +206,30 @@ void Window::Impl::followAppMenuBar()
     delete appShortcuts.data();
     appShortcutsBar = wanted;
     appShortcuts = wanted ? AttachMenuShortcuts(wanted, widget) : nullptr;
+}
+
+// While the window is being built this only decides whether Constructor
+// shows it.
+void Window::Impl::setVisible(Window& window, const PropertyValue& v)
+{
+    Impl& s = *window.d;
+    if (!s.constructed || !window.IsOpen()) {
+        s.visible = v.boolean();
+    } else if (v.boolean()) {
+        window.Show();
+    } else {
+        s.visible = false;
+        if (s.widget)
+            s.widget->hide();
+    }
+}
+
+void Window::Impl::setFullScreen(Window& window, const PropertyValue& v)
+{
+    Impl& s = *window.d;
+    s.fullScreen = v.boolean();
+    if (s.constructed && s.widget && s.widget->isVisible())
+        s.fullScreen ? s.widget->showFullScreen() : s.widget->showNormal();
 }
 
 void Window::Impl::shutDown(Window* self)
@@ -500,97 +534,32 @@ bool Window::Visible() const
 void Window::SetProperties(std::string_view list)
 {
     RequireUIThread();
-    static const TypeTable types = {
-        {"Width", PropertyType::Integer},
-        {"Height", PropertyType::Integer},
-        {"MinWidth", PropertyType::Integer},
-        {"MinHeight", PropertyType::Integer},
-        {"MaxWidth", PropertyType::Integer},
-        {"MaxHeight", PropertyType::Integer},
-        {"Frame", PropertyType::Integer},
-        {"MacProcID", PropertyType::Integer},
-        {"Placement", PropertyType::Integer},
-        {"Title", PropertyType::String},
-        {"CloseButton", PropertyType::Boolean},
-        {"Resizeable", PropertyType::Boolean},
-        {"MaximizeButton", PropertyType::Boolean},
-        {"MinimizeButton", PropertyType::Boolean},
-        {"FullScreenButton", PropertyType::Boolean},
-        {"Composite", PropertyType::Boolean},
-        {"Visible", PropertyType::Boolean},
-        {"LiveResize", PropertyType::Boolean},
-        {"FullScreen", PropertyType::Boolean},
-        {"MenuBarVisible", PropertyType::Boolean},
-        {"HasBackColor", PropertyType::Boolean},
-        {"BackColor", PropertyType::Color},
+    static constexpr PropertyRow<Window> rows[] = {
+        {"Width", PropertyType::Integer, &Impl::set<&Impl::width, &Impl::applyGeometry>},
+        {"Height", PropertyType::Integer, &Impl::set<&Impl::height, &Impl::applyGeometry>},
+        {"MinWidth", PropertyType::Integer, &Impl::set<&Impl::minWidth, &Impl::applyGeometry>},
+        {"MinHeight", PropertyType::Integer, &Impl::set<&Impl::minHeight, &Impl::applyGeometry>},
+        {"MaxWidth", PropertyType::Integer, &Impl::set<&Impl::maxWidth, &Impl::applyGeometry>},
+        {"MaxHeight", PropertyType::Integer, &Impl::set<&Impl::maxHeight, &Impl::applyGeometry>},
+        {"Frame", PropertyType::Integer, kStoredWithoutEffect},
+        {"MacProcID", PropertyType::Integer, kStoredWithoutEffect},
+        {"Placement", PropertyType::Integer, kStoredWithoutEffect},
+        {"Title", PropertyType::String, Through<&Window::SetTitle>},
+        {"CloseButton", PropertyType::Boolean, &Impl::set<&Impl::closeButton, &Impl::applyFlags>},
+        {"Resizeable", PropertyType::Boolean, &Impl::set<&Impl::resizeable, &Impl::applyGeometry>},
+        {"MaximizeButton", PropertyType::Boolean, &Impl::set<&Impl::maximizeButton, &Impl::applyFlags>},
+        {"MinimizeButton", PropertyType::Boolean, &Impl::set<&Impl::minimizeButton, &Impl::applyFlags>},
+        {"FullScreenButton", PropertyType::Boolean, &Impl::set<&Impl::fullScreenButton, &Impl::applyFlags>},
+        {"Composite", PropertyType::Boolean, kStoredWithoutEffect},
+        {"Visible", PropertyType::Boolean, &Impl::setVisible},
+        {"LiveResize", PropertyType::Boolean, kStoredWithoutEffect},
+        {"FullScreen", PropertyType::Boolean, &Impl::setFullScreen},
+        {"MenuBarVisible", PropertyType::Boolean, &Impl::set<&Impl::menuBarVisible, &Impl::applyMenuBarVisible>},
+        {"HasBackColor", PropertyType::Boolean, &Impl::set<&Impl::hasBackColor, &Impl::applyBackColor>},
+        {"BackColor", PropertyType::Color, &Impl::set<&Impl::backColor, &Impl::applyBackColor>},
     };
-    auto typeOf = [](const std::string& name) { return lookUp(types, name); };
-    auto apply = [this](const std::string& name, const PropertyValue& v) {
-        Impl& s = *d;
-        if (name == "Width") {
-            s.width = v.integer();
-            s.applyGeometry();
-        } else if (name == "Height") {
-            s.height = v.integer();
-            s.applyGeometry();
-        } else if (name == "MinWidth") {
-            s.minWidth = v.integer();
-            s.applyGeometry();
-        } else if (name == "MinHeight") {
-            s.minHeight = v.integer();
-            s.applyGeometry();
-        } else if (name == "MaxWidth") {
-            s.maxWidth = v.integer();
-            s.applyGeometry();
-        } else if (name == "MaxHeight") {
-            s.maxHeight = v.integer();
-            s.applyGeometry();
-        } else if (name == "Title") {
-            SetTitle(v.text());
-        } else if (name == "CloseButton") {
-            s.closeButton = v.boolean();
-            s.applyFlags();
-        } else if (name == "Resizeable") {
-            s.resizeable = v.boolean();
-            s.applyGeometry();
-        } else if (name == "MaximizeButton") {
-            s.maximizeButton = v.boolean();
-            s.applyFlags();
-        } else if (name == "MinimizeButton") {
-            s.minimizeButton = v.boolean();
-            s.applyFlags();
-        } else if (name == "FullScreenButton") {
-            s.fullScreenButton = v.boolean();
-            s.applyFlags();
-        } else if (name == "MenuBarVisible") {
-            s.menuBarVisible = v.boolean();
-            s.applyMenuBarVisible();
-            s.applyGeometry();
-        } else if (name == "HasBackColor") {
-            s.hasBackColor = v.boolean();
-            s.applyBackColor();
-        } else if (name == "BackColor") {
-            s.backColor = v.color();
-            s.applyBackColor();
-        } else if (name == "FullScreen") {
-            s.fullScreen = v.boolean();
-            if (s.constructed && s.widget && s.widget->isVisible())
-                s.fullScreen ? s.widget->showFullScreen() : s.widget->showNormal();
-        } else if (name == "Visible") {
-            // While the window is being built this only decides whether
-            // Constructor shows it.
-            if (!s.constructed || !IsOpen()) {
-                s.visible = v.boolean();
-            } else if (v.boolean()) {
-                Show();
-            } else {
-                s.visible = false;
-                if (s.widget)
-                    s.widget->hide();
-            }
-        }
-    };
-    ReadPropertyList(list, classRecord().name(), typeOf, apply);
+    ApplyPropertyList(
+        list, classRecord().name(), [this](const std::string& name) { return BindRow(*this, rows, name); });
 }
 
 void Window::AddControl(const std::shared_ptr<RectControl>& control, const std::string& name)

@@ -264,9 +264,18 @@ TEST_F(MaskedField, PasteIsCutToWhatFitsOrRefused)
     EXPECT_EQ(field->Text(), "12345678901");
 
     field->SetText("");
-    QGuiApplication::clipboard()->setText("12 34");
+    QGuiApplication::clipboard()->setText("12a34");
     field->Paste();
     EXPECT_EQ(field->Text(), "");
+}
+
+// Blanks are dropped only where a mask holds the field to its places.
+TEST_F(Controls, PasteIntoAFieldWithoutAMaskKeepsItsBlanks)
+{
+    auto field = add<TextField>("EditField1", geometry(395, 45, 127, 22));
+    QGuiApplication::clipboard()->setText("12 34\t5");
+    field->Paste();
+    EXPECT_EQ(field->Text(), "12 34\t5");
 }
 
 TEST_F(MaskedField, SetTextKeepsTheAdmittedBeginning)

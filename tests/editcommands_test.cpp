@@ -1,7 +1,8 @@
 // The Edit commands in the first-series window under the shared menu bar, as
 // a user meets them: which Edit items are enabled in each situation (in the
 // menu bar, over the About window and in the contextual copy), the shortcuts
-// acting once through the menu, and Clear removing the selection only.
+// acting once through the menu, Clear removing the selection only, and a
+// number pasted with blanks going in whole.
 
 #include "app_fixture.h"
 #include "bare_window.h"
@@ -32,6 +33,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace corvanta;
@@ -126,6 +128,22 @@ protected:
 
     void type(const char* text) { QTest::keyClicks(field, text); }
 
+public:
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(field, key, modifiers); }
+
+    // Paste chosen with the mouse in the open Edit menu.
+    void pasteFromTheEditMenu()
+    {
+        QMenu* menu = openEditMenu();
+        ASSERT_NE(menu, nullptr);
+        QAction* paste = drawn(*w, "EditPaste");
+        ASSERT_NE(paste, nullptr);
+        ASSERT_TRUE(paste->isEnabled());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+        EXPECT_FALSE(menu->isVisible());
+    }
+
+protected:
     std::shared_ptr<Window1> w;
     QLineEdit* field = nullptr;
 };
@@ -611,5 +629,95 @@ TEST_P(ContextualClick, ShowsOneMenuAtMost)
 INSTANTIATE_TEST_SUITE_P(Clicks, ContextualClick, ::testing::ValuesIn(kContextualClickCases), [](const auto& info) {
     return std::string(info.param.name);
 });
+
+// --- A number pasted with blanks ------------------------------------------------
+
+// Copied with blanks between its groups, a tab or a line end, a number goes
+// into the masked field whole; what does not fit the mask without its blanks
+// is refused whole.
+
+struct PasteRoute {
+    const char* name;
+    void (*paste)(EditCommands& test);
+};
+
+void PrintTo(const PasteRoute& r, std::ostream* os) { *os << r.name; }
+
+const PasteRoute kPasteRoutes[] = {
+    {"EditMenu", [](EditCommands& t) { t.pasteFromTheEditMenu(); }},
+    {"CtrlV", [](EditCommands& t) { t.key(Qt::Key_V, Qt::ControlModifier); }},
+    {"ShiftInsert", [](EditCommands& t) { t.key(Qt::Key_Insert, Qt::ShiftModifier); }},
+};
+
+struct PasteCase {
+    const char* name;
+    const char* typed;     // in the field before the paste, the caret at its end
+    const char* clipboard; // what is pasted
+    const char* text;      // the field afterwards
+};
+
+void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
+
+const PasteCase kPasteCases[] = {
+    {"GroupsWithBlanksAround", "", " 2073 1846 957 ", "20731846957"},
+    {"GroupsOfFour", "", "1234 5678 901", "12345678901"},
+    {"Tabs", "", "2073\t1846\t957", "20731846957"},
+    {"LineEndAfter", "", "20731846957\r\n", "20731846957"},
+    {"LineEndBetween", "", "2073 1846\n957", "20731846957"},
+    {"OnlyBlanks", "12", " \t\r\n", "12"},
+    {"RestOfANumberAfterTyping", "2073", " 1846 957", "20731846957"},
+    {"TooLongIsCutToWhatFits", "", "2073 1846 957 12", "20731846957"},
+    {"NoBlanksAsBefore", "", "20731846957", "20731846957"},
+    {"LetterFirstRefused", "", "X12345678901", ""},
+    {"LetterAmongGroupsRefusedWhole", "", "2073 18X6 957", ""},
+    {"RefusedKeepsWhatWasTyped", "2073", " 18-46", "2073"},
+};
+
+class PasteWithBlanks : public EditCommands, public ::testing::WithParamInterface<std::tuple<PasteRoute, PasteCase>> {};
+
+TEST_P(PasteWithBlanks, DropsThemAndRefusesWhatStillDoesNotFit)
+{
+    const auto& [route, c] = GetParam();
+    type(c.typed);
+    ASSERT_EQ(field->text().toStdString(), c.typed);
+    QApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+    ASSERT_NO_FATAL_FAILURE(route.paste(*this));
+    EXPECT_EQ(field->text().toStdString(), c.text);
+    EXPECT_EQ(w->EditField1()->Text(), c.text);
+    // The copy on the clipboard is left as it was.
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clipboard);
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstSeries,
+                         PasteWithBlanks,
+                         ::testing::Combine(::testing::ValuesIn(kPasteRoutes), ::testing::ValuesIn(kPasteCases)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+                         });
+
+// Undo takes back the paste alone, not the digits typed before it, and the
+// digits typed after it are a step of their own.
+TEST_F(EditCommands, UndoTakesBackAPasteWithBlanksAlone)
+{
+    type("2073");
+    QApplication::clipboard()->setText(" 1846 ");
+    key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(field->text().toStdString(), "20731846");
+    type("957");
+    ASSERT_EQ(field->text().toStdString(), "20731846957");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text().toStdString(), "20731846");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text().toStdString(), "2073");
+}
+
+TEST_F(EditCommands, APasteWithBlanksReplacesTheSelection)
+{
+    type("99999");
+    field->setSelection(1, 3);
+    QApplication::clipboard()->setText("12 3");
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text().toStdString(), "91239");
+}
 
 } // namespace

@@ -330,4 +330,101 @@ TEST_F(LabelFit, BoldStaysBold)
     EXPECT_LE(QFontMetrics(label->widget()->font()).horizontalAdvance("WWWWW"), 60);
 }
 
+// A multi-line label has room below: its text wraps and keeps its size where
+// the same text on one line shrinks; switching takes effect at once.
+TEST_F(LabelFit, AMultiLineLabelWrapsBeforeItShrinks)
+{
+    label->SetProperties(PropertyList({{"Height", 60}}));
+    label->SetText("Wide enough words");
+    EXPECT_LT(pixels(), fullPixels());
+    label->SetProperties(PropertyList({{"Multiline", true}}));
+    EXPECT_EQ(pixels(), fullPixels());
+    const auto* qlabel = static_cast<const QLabel*>(label->widget());
+    EXPECT_GT(qlabel->heightForWidth(60), QFontMetrics(qlabel->font()).height()) << "not wrapped";
+    label->SetProperties(PropertyList({{"Multiline", false}}));
+    EXPECT_LT(pixels(), fullPixels());
+}
+
+// --- Texts changed on a shown window ----------------------------------------
+
+template <class T>
+std::shared_ptr<RectControl> addShown(Window& window)
+{
+    window.CreateControl<T>("Control");
+    return window.Registered<T>("Control");
+}
+
+struct RefitCase {
+    const char* name;
+    int width; // a long text fits only smaller
+    std::shared_ptr<RectControl> (*add)(Window& window);
+    void (*setText)(RectControl& control, const std::string& text);
+};
+
+void PrintTo(const RefitCase& c, std::ostream* os) { *os << c.name; }
+
+void setCaption(RectControl& c, const std::string& text) { static_cast<PushButton&>(c).SetCaption(text); }
+// A blank first row, as the check windows have, and the text as the second.
+void setRows(RectControl& c, const std::string& text) { static_cast<PopupMenu&>(c).SetInitialValue("\r" + text); }
+
+const RefitCase kRefitCases[] = {
+    {"ButtonCaption", 100, &addShown<PushButton>, &setCaption},
+    {"PopupRows", 120, &addShown<PopupMenu>, &setRows},
+};
+
+class ShownFit : public UiTest {
+protected:
+    void SetUp() override
+    {
+        window = std::make_shared<BareWindow>();
+        window->Constructor();
+        ASSERT_TRUE(window->widget()->isVisible());
+    }
+    static int pixels(const QWidget* w) { return QFontInfo(w->font()).pixelSize(); }
+    static int fullPixels() { return std::min(QFontInfo(QApplication::font()).pixelSize(), kDesignPixels); }
+
+    std::shared_ptr<BareWindow> window;
+};
+
+class TextChangedOnAShownWindow : public ShownFit, public ::testing::WithParamInterface<RefitCase> {};
+
+TEST_P(TextChangedOnAShownWindow, IsFittedAgain)
+{
+    const RefitCase& c = GetParam();
+    const std::shared_ptr<RectControl> control = c.add(*window);
+    control->SetProperties(PropertyList({{"Width", c.width}, {"Height", 22}}));
+    const QWidget* w = control->widget();
+    ASSERT_TRUE(w->isVisible());
+    c.setText(*control, "W");
+    EXPECT_EQ(pixels(w), fullPixels());
+    c.setText(*control, "WWWWWWWWW");
+    EXPECT_LT(pixels(w), fullPixels());
+    expectShowsWhole(w, "WWWWWWWWW");
+    c.setText(*control, "W");
+    EXPECT_EQ(pixels(w), fullPixels());
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, TextChangedOnAShownWindow, ::testing::ValuesIn(kRefitCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
+
+// The style draws the chosen row a pixel in from each side of its field.
+TEST_F(ShownFit, PopupRowsFitInsideTheStylesInsetAtEveryWidth)
+{
+    const auto popup = std::static_pointer_cast<PopupMenu>(addShown<PopupMenu>(*window));
+    popup->SetInitialValue("\rZ\rWide row Mw");
+    const auto* combo = static_cast<const QComboBox*>(popup->widget());
+    for (int width = 40; width <= 160; ++width) {
+        popup->SetWidth(width);
+        const QRect inset = textArea(combo).adjusted(1, 0, -1, 0);
+        const QFontMetrics metrics(combo->font());
+        if (pixels(combo) == kSmallestPixels)
+            continue; // nothing smaller is readable
+        for (int row = 0; row < combo->count(); ++row)
+            EXPECT_LE(metrics.horizontalAdvance(combo->itemText(row)), inset.width())
+                << "width " << width << ", row \"" << combo->itemText(row).toStdString() << "\"";
+    }
+    EXPECT_EQ(pixels(combo), fullPixels()) << "at 160 pixels the rows fit at full size";
+}
+
 } // namespace

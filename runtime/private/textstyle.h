@@ -12,6 +12,9 @@ class QWidget;
 
 namespace corvanta {
 
+struct BoundProperty;
+class RectControl;
+
 // Font records shared by the text controls. "System" is the desktop's font.
 // At size 0 it is fitted to the control's place (see ApplyTextStyle); any
 // other font or an explicit size is used as it is.
@@ -27,10 +30,9 @@ struct TextStyle {
     // "System" at size 0.
     bool fitsItsPlace() const;
 
-    static std::optional<PropertyType> typeOf(const std::string& name);
-
-    // True when the record was one of the font records.
-    bool apply(const std::string& name, const PropertyValue& v);
+    // The font record of that name: kept in this style, which then goes to
+    // the control's widget. Nothing for another name.
+    std::optional<BoundProperty> property(const std::string& name, const RectControl& control);
 };
 
 // Gives a text control's widget the style's font. "System" at size 0 keeps
