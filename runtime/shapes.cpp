@@ -235,7 +235,9 @@ protected:
         if (!picture || picture->image().isNull())
             return;
         const QImage& image = picture->image();
-        QSize size = image.size();
+        // Device-independent pixels: a picture read at twice the pixels
+        // takes the same room as its 1x file.
+        QSize size = image.deviceIndependentSize().toSize();
         if (size.width() > width() || size.height() > height())
             size.scale(this->size(), Qt::KeepAspectRatio);
         const QRect target((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(), size.height());

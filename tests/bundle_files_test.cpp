@@ -1,5 +1,6 @@
 // The files that the build places in the bundle's Resources folder: every
-// picture decodes at the size its place on screen measures, the read-me
+// picture decodes at the size its place on screen measures, and again at
+// twice the pixels under its "@2x" name, the read-me
 // documents are there under both localized names, and the Italian table
 // covers every key.
 
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -33,6 +35,13 @@ std::string caseName(const char* text)
 
 // ---------------------------------------------------------------- images ----
 
+// The mean difference per colour channel (0 to 255) below which a 2x file
+// seen from afar still shows the 1x picture. The 2x flags redraw their
+// emblems, and Greece its stripes evenly (which 13 pixels cannot), so it lies
+// at about 24; the stripes and backdrops lie below 8, and a flag in the place
+// of another differs by 35 (Austria and the Netherlands) or far more.
+constexpr double kSamePictureLimit = 30;
+
 struct ImageCase {
     const char* file;
     const char* format; // what the content must be, matching the extension
@@ -42,12 +51,21 @@ struct ImageCase {
 
 void PrintTo(const ImageCase& c, std::ostream* os) { *os << c.file; }
 
+// "austria.png" -> "austria@2x.png"
+QString doubleName(const char* file)
+{
+    QString name = QString::fromUtf8(file);
+    return name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+}
+
 class BundleImage : public ::testing::TestWithParam<ImageCase> {
 protected:
-    QImage load()
+    QImage load() { return load(QString::fromUtf8(GetParam().file)); }
+
+    QImage load(const QString& file)
     {
         const ImageCase& c = GetParam();
-        const QString path = resource(QString::fromUtf8(c.file));
+        const QString path = resource(file);
         if (!QFile::exists(path)) {
             ADD_FAILURE() << "missing " << path.toStdString();
             return {};
@@ -68,11 +86,41 @@ TEST_P(BundleImage, DecodesAtTheSizeOfItsPlace)
     EXPECT_EQ(img.size(), QSize(GetParam().width, GetParam().height));
 }
 
+// The file for screens of device pixel ratio 2: the same format, exactly
+// twice the pixels each way, and the same picture (shrunk back, it differs
+// from the 1x file only in detail, not in what it shows).
+TEST_P(BundleImage, HasADoubleFileOfTwiceThePixels)
+{
+    const QImage single = load();
+    const QImage twice = load(doubleName(GetParam().file));
+    ASSERT_FALSE(single.isNull());
+    ASSERT_FALSE(twice.isNull());
+    EXPECT_EQ(twice.size(), single.size() * 2);
+
+    // Both seen from afar, at a quarter of the 1x size: where a stripe edge
+    // falls to the pixel does not count, which colour lies where does.
+    const QSize afar = (single.size() / 4).expandedTo(QSize(1, 1));
+    const auto seenFromAfar = [&](const QImage& img) {
+        return img.scaled(afar, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage base = seenFromAfar(single);
+    const QImage shrunk = seenFromAfar(twice);
+    double difference = 0;
+    for (int y = 0; y < base.height(); ++y) {
+        for (int x = 0; x < base.width(); ++x) {
+            const QRgb a = base.pixel(x, y), b = shrunk.pixel(x, y);
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+        }
+    }
+    EXPECT_LT(difference / (3.0 * base.width() * base.height()), kSamePictureLimit)
+        << "mean difference per channel between the 1x file and the 2x one, both shrunk";
+}
+
 // A picture of one flat colour is a drawing that went wrong; and a flag with
 // see-through pixels would let the panel's yellow show through.
-TEST_P(BundleImage, IsOpaqueAndNotBlank)
+void expectOpaqueAndNotBlank(const QImage& image)
 {
-    const QImage img = load().convertToFormat(QImage::Format_ARGB32);
+    const QImage img = image.convertToFormat(QImage::Format_ARGB32);
     ASSERT_FALSE(img.isNull());
     QSet<QRgb> colours;
     for (int y = 0; y < img.height(); ++y) {
@@ -84,6 +132,10 @@ TEST_P(BundleImage, IsOpaqueAndNotBlank)
     }
     EXPECT_GE(colours.size(), 2);
 }
+
+TEST_P(BundleImage, IsOpaqueAndNotBlank) { expectOpaqueAndNotBlank(load()); }
+
+TEST_P(BundleImage, DoubleFileIsOpaqueAndNotBlank) { expectOpaqueAndNotBlank(load(doubleName(GetParam().file))); }
 
 // Two tables, so that each keeps one row per line: the formatter lays out a
 // table of twenty short rows in columns.

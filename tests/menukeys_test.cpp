@@ -49,7 +49,9 @@ void PrintTo(const MnemonicCase& c, std::ostream* os) { *os << c.name; }
 const MnemonicCase kMnemonicCases[] = {
     {"EnglishBar", {"File", "Edit", "Window", "Help"}, "&File|&Edit|&Window|&Help"},
     {"ItalianBar", {"File", "Modifica", "Finestra", "Aiuto"}, "&File|&Modifica|F&inestra|&Aiuto"},
-    {"EditMenuWithSeparators", {"Undo", "", "Cut", "Copy", "Paste", "Clear", "", "Select all"}, "&Undo||&Cut|C&opy|&Paste|C&lear||&Select all"},
+    {"EditMenuWithSeparators",
+     {"Undo", "", "Cut", "Copy", "Paste", "Clear", "", "Select all"},
+     "&Undo||&Cut|C&opy|&Paste|C&lear||&Select all"},
     {"CaseDoesNotMakeALetterFree", {"abc", "ABC"}, "&abc|A&BC"},
     {"EveryLetterTaken", {"ab", "ba", "a"}, "&ab|&ba|a"},
     {"ALiteralAmpersandIsDoubled", {"Save & Test", "& more"}, "&Save && Test|&& &more"},
@@ -77,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, Mnemonics, ::testing::ValuesIn(kMnemonicCases), 
 struct Language {
     const char* code;
     const char* localization; // what the texts come in
-    const char* drawnTitles; // the bar's titles as drawn, joined by "|"
+    const char* drawnTitles;  // the bar's titles as drawn, joined by "|"
     std::vector<std::string> titles;
     // A letter that opens each title, in order.
     std::vector<Qt::Key> letters;
@@ -86,8 +88,16 @@ struct Language {
 void PrintTo(const Language& l, std::ostream* os) { *os << l.code; }
 
 const Language kLanguages[] = {
-    {"zz", "en", "&File|&Edit|&Window|&Help", {"File", "Edit", "Window", "Help"}, {Qt::Key_F, Qt::Key_E, Qt::Key_W, Qt::Key_H}},
-    {"it", "it", "&File|&Modifica|F&inestra|&Aiuto", {"File", "Modifica", "Finestra", "Aiuto"}, {Qt::Key_F, Qt::Key_M, Qt::Key_I, Qt::Key_A}},
+    {"zz",
+     "en",
+     "&File|&Edit|&Window|&Help",
+     {"File", "Edit", "Window", "Help"},
+     {Qt::Key_F, Qt::Key_E, Qt::Key_W, Qt::Key_H}},
+    {"it",
+     "it",
+     "&File|&Modifica|F&inestra|&Aiuto",
+     {"File", "Modifica", "Finestra", "Aiuto"},
+     {Qt::Key_F, Qt::Key_M, Qt::Key_I, Qt::Key_A}},
 };
 
 // Each language runs in a process of its own (one test per ctest run), as

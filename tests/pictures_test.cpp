@@ -1,11 +1,17 @@
+#include "controls.h"
 #include "picture.h"
 #include "pictures.h"
+#include "propertylist.h"
+#include "ui_fixture.h"
+#include "window.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -91,7 +97,11 @@ const QString& standInResources()
 
 class PicturesTest : public ::testing::Test {
 protected:
-    void TearDown() override { SetResourcesFolderForTesting(CORVANTA_TEST_RESOURCES_DIR); }
+    void TearDown() override
+    {
+        SetResourcesFolderForTesting(CORVANTA_TEST_RESOURCES_DIR);
+        Picture::SetLoadingPixelRatioForTesting(0);
+    }
 
     QString useTemporaryResources()
     {
@@ -138,7 +148,10 @@ INSTANTIATE_TEST_SUITE_P(Pictures,
                              return std::string(kAccessors[info.param].name);
                          });
 
-class BundleImage : public ::testing::TestWithParam<std::size_t> {};
+class BundleImage : public ::testing::TestWithParam<std::size_t> {
+protected:
+    void TearDown() override { Picture::SetLoadingPixelRatioForTesting(0); }
+};
 
 TEST_P(BundleImage, IsInTheBundleAndReadable)
 {
@@ -149,6 +162,25 @@ TEST_P(BundleImage, IsInTheBundleAndReadable)
     EXPECT_FALSE(picture->image().isNull());
     EXPECT_GT(picture->Width(), 0);
     EXPECT_GT(picture->Height(), 0);
+}
+
+// On a screen of ratio 2 each picture comes from its @2x file and keeps the
+// size of its 1x file.
+TEST_P(BundleImage, AtRatioTwoIsReadAtTwiceThePixelsAndTheSameSize)
+{
+    const char* fileName = kAccessors[GetParam()].fileName;
+    SetResourcesFolderForTesting(CORVANTA_TEST_RESOURCES_DIR);
+    Picture::SetLoadingPixelRatioForTesting(1);
+    const auto single = Picture::OpenFromApp(fileName);
+    Picture::SetLoadingPixelRatioForTesting(2);
+    const auto twice = Picture::OpenFromApp(fileName);
+    ASSERT_NE(single, nullptr);
+    ASSERT_NE(twice, nullptr);
+    EXPECT_EQ(single->image().devicePixelRatio(), 1.0);
+    EXPECT_EQ(twice->image().devicePixelRatio(), 2.0);
+    EXPECT_EQ(twice->image().size(), single->image().size() * 2);
+    EXPECT_EQ(twice->Width(), single->Width());
+    EXPECT_EQ(twice->Height(), single->Height());
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures,
@@ -265,6 +297,179 @@ constexpr const char* kOutsideNames[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Pictures, NameOutsideTheFolder, ::testing::ValuesIn(kOutsideNames));
+
+// ------------------------------------------------------ device pixel ratio ----
+
+// A stand-in whose pixel size tells which file was read: the named file is
+// 10 x 6, its "@2x" file 20 x 12.
+const QSize kSingleSize(10, 6);
+
+bool writeSized(const QString& path, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    return image.save(path, path.endsWith(QStringLiteral(".jpg")) ? "JPEG" : "PNG");
+}
+
+// "flag.png" -> "flag@2x.png"
+QString doubleName(const char* fileName)
+{
+    QString name = QString::fromLatin1(fileName);
+    return name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+}
+
+// What lies in the Resources folder under the "@2x" name.
+enum class Double { Missing, Drawn, Undecodable, Folder };
+
+struct RatioCase {
+    const char* name;
+    double ratio;  // the device pixel ratio the loader sees
+    Double twice;  // what the "@2x" name holds
+    int scaleRead; // 1: the named file was read, 2: the "@2x" one
+    int filesRead; // files OpenFromApp read to get there
+};
+
+void PrintTo(const RatioCase& c, std::ostream* os) { *os << c.name; }
+
+const RatioCase kRatios[] = {
+    {"OneReadsTheNamedFileOnly", 1, Double::Drawn, 1, 1},                      // nothing changes at 1x
+    {"TwoReadsTheDoubleFile", 2, Double::Drawn, 2, 1},                         // and only that one
+    {"TwoWithoutADoubleFileFallsBack", 2, Double::Missing, 1, 1},              // the named file, as at 1x
+    {"TwoWithAnUndecodableDoubleFileFallsBack", 2, Double::Undecodable, 1, 2}, // tried, then the named file
+    {"TwoWithAFolderForTheDoubleFileFallsBack", 2, Double::Folder, 1, 1},      // a folder is not read
+    {"OneAndAHalfReadsTheDoubleFile", 1.5, Double::Drawn, 2, 1},               // shrunk, not blown up
+    {"ThreeReadsTheDoubleFile", 3, Double::Drawn, 2, 1},                       // the sharpest there is
+};
+
+class PixelRatio : public PicturesTest, public ::testing::WithParamInterface<RatioCase> {};
+
+TEST_P(PixelRatio, ReadsTheFileThatFitsAtTheSizeOfTheNamedOne)
+{
+    const RatioCase& c = GetParam();
+    const QDir resources(useTemporaryResources());
+    Picture::SetLoadingPixelRatioForTesting(c.ratio);
+    for (const char* name : {"flag.png", "paesi bassi.png", "eurob2.jpg"}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(writeSized(resources.filePath(QString::fromLatin1(name)), kSingleSize));
+        const QString twice = resources.filePath(doubleName(name));
+        if (c.twice == Double::Drawn) {
+            ASSERT_TRUE(writeSized(twice, kSingleSize * 2));
+        } else if (c.twice == Double::Undecodable) {
+            QFile junk(twice);
+            ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+            junk.write("not an image at all");
+        } else if (c.twice == Double::Folder) {
+            ASSERT_TRUE(QDir().mkpath(twice));
+        }
+
+        const std::int64_t before = Picture::OpenCount();
+        const auto picture = Picture::OpenFromApp(name);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(Picture::OpenCount(), before + c.filesRead);
+        EXPECT_EQ(picture->image().size(), kSingleSize * c.scaleRead) << "read another file";
+        EXPECT_EQ(picture->image().devicePixelRatio(), c.scaleRead);
+        EXPECT_EQ(picture->Width(), kSingleSize.width());
+        EXPECT_EQ(picture->Height(), kSingleSize.height());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures,
+                         PixelRatio,
+                         ::testing::ValuesIn(kRatios),
+                         [](const ::testing::TestParamInfo<RatioCase>& info) { return std::string(info.param.name); });
+
+TEST_F(PicturesTest, AccessorAtRatioTwoReadsTheDoubleFileOnce)
+{
+    const QDir resources(useTemporaryResources());
+    ASSERT_TRUE(writeSized(resources.filePath(QStringLiteral("flag.png")), kSingleSize));
+    ASSERT_TRUE(writeSized(resources.filePath(doubleName("flag.png")), kSingleSize * 2));
+    Picture::SetLoadingPixelRatioForTesting(2);
+
+    const std::int64_t before = Picture::OpenCount();
+    const auto first = testAccessor<3>("flag.png");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->image().devicePixelRatio(), 2.0);
+    EXPECT_EQ(testAccessor<3>("flag.png").get(), first.get());
+    EXPECT_EQ(Picture::OpenCount(), before + 1);
+}
+
+// A window of the tests' own, to show pictures in.
+class PictureWindow : public Window {
+public:
+    const ClassRecord& classRecord() const override
+    {
+        static const ClassRecord record("PicturesTest.PictureWindow");
+        return record;
+    }
+
+protected:
+    void Layout() override
+    {
+        SetProperties(PropertyList({{"Width", 100}, {"Height", 80}, {"Resizeable", false}, {"Title", "Pictures"}}));
+    }
+};
+
+class DrawnAtItsSize : public UiTest {
+protected:
+    void SetUp() override
+    {
+        window = std::make_shared<PictureWindow>();
+        window->Constructor();
+    }
+
+    void TearDown() override
+    {
+        SetResourcesFolderForTesting(CORVANTA_TEST_RESOURCES_DIR);
+        Picture::SetLoadingPixelRatioForTesting(0);
+        UiTest::TearDown();
+    }
+
+    // A picture read at twice the pixels: 20 x 12 pixels, 10 x 6 in size.
+    std::shared_ptr<Picture> doublePicture()
+    {
+        EXPECT_TRUE(temp.isValid());
+        const QDir resources(temp.path());
+        EXPECT_TRUE(writeSized(resources.filePath(QStringLiteral("flag.png")), kSingleSize));
+        EXPECT_TRUE(writeSized(resources.filePath(doubleName("flag.png")), kSingleSize * 2));
+        SetResourcesFolderForTesting(temp.path().toStdString());
+        Picture::SetLoadingPixelRatioForTesting(2);
+        auto picture = Picture::OpenFromApp("flag.png");
+        EXPECT_NE(picture, nullptr);
+        return picture;
+    }
+
+    static bool isPicture(const QImage& shot, int x, int y) { return shot.pixelColor(x, y) == QColor(Qt::darkCyan); }
+
+    QTemporaryDir temp;
+    std::shared_ptr<PictureWindow> window;
+};
+
+// On this 1x screen a window draws the picture over 10 x 6 pixels, not over
+// the 20 x 12 it was read at.
+TEST_F(DrawnAtItsSize, AsAWindowBackdrop)
+{
+    window->SetBackdrop(doublePicture());
+    const QImage shot = window->contentWidget()->grab().toImage();
+    EXPECT_TRUE(isPicture(shot, 0, 0));
+    EXPECT_TRUE(isPicture(shot, 9, 5));
+    EXPECT_FALSE(isPicture(shot, 10, 3));
+    EXPECT_FALSE(isPicture(shot, 3, 6));
+}
+
+// The well centres the picture at its size: 10 x 6 in the middle of 30 x 30.
+TEST_F(DrawnAtItsSize, InAnImageWell)
+{
+    window->CreateControl<ImageWell>("ImageWell1");
+    auto well = window->Registered<ImageWell>("ImageWell1");
+    well->SetProperties(PropertyList({{"Left", 0}, {"Top", 0}, {"Width", 30}, {"Height", 30}}));
+    well->SetImage(doublePicture());
+    const QImage shot = well->widget()->grab().toImage();
+    EXPECT_TRUE(isPicture(shot, 10, 12));
+    EXPECT_TRUE(isPicture(shot, 19, 17));
+    EXPECT_FALSE(isPicture(shot, 9, 12));
+    EXPECT_FALSE(isPicture(shot, 20, 17));
+    EXPECT_FALSE(isPicture(shot, 15, 18));
+}
 
 TEST_F(PicturesTest, FolderNamedLikeAnImageGivesNil)
 {

@@ -6,8 +6,11 @@
 //
 // Everything is drawn from code with fixed numbers (no randomness, text turned
 // into outlines from the DejaVu files given by path), so two runs write the
-// same bytes. The first-series backdrop is written as <work-dir>/eurob.png;
-// Qt has no GIF writer, scripts/make-images turns it into eurob.gif.
+// same bytes. Each picture but the icon is also drawn at twice its pixels,
+// for screens of device pixel ratio 2, as "<name>@2x.<ext>". The first-series
+// backdrop is written as <work-dir>/eurob.png and <work-dir>/eurob@2x.png; Qt
+// has no GIF writer, scripts/make-images turns them into eurob.gif and
+// eurob@2x.gif.
 
 #include <QColor>
 #include <QDir>
@@ -19,6 +22,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <QString>
 #include <QTransform>
@@ -31,6 +35,7 @@
 #include <numeric>
 #include <numbers>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -52,12 +57,16 @@ void save(const QImage& img, const QString& path, const char* format, int qualit
 
 // ---------------------------------------------------------------- flags ----
 
-// Flags are drawn pixel by pixel at their final size: at 20 x 13 every stripe
-// edge must fall on a pixel edge, and the emblems are pixel art.
+// Flags are drawn on whole pixels: at 20 x 13 every stripe edge must fall on
+// a pixel edge, and the emblems are pixel art. At twice the size (`s` = 2)
+// the stripes keep their edges on pixel edges, and the emblems and the
+// saltires, which pixel art at 20 x 13 only hints at, are drawn anew in
+// finer detail: the emblems as antialiased shapes in the coordinates of the
+// 20 x 13 flag.
 
-QImage blankFlag(QColor c)
+QImage blankFlag(QColor c, int s)
 {
-    QImage img(kFlagW, kFlagH, QImage::Format_RGB32);
+    QImage img(kFlagW * s, kFlagH * s, QImage::Format_RGB32);
     img.fill(c);
     return img;
 }
@@ -70,33 +79,43 @@ void fillRect(QImage& img, int x, int y, int w, int h, QColor c)
                 img.setPixelColor(xx, yy, c);
 }
 
-// Stripes given as (size in pixels, colour), top to bottom.
-QImage horizontal(std::initializer_list<std::pair<int, QColor>> bands)
+// A rectangle given in pixels of the 20 x 13 flag.
+void fillBlock(QImage& img, int s, int x, int y, int w, int h, QColor c)
 {
-    QImage img = blankFlag(Qt::white);
-    int y = 0;
-    for (const auto& [h, c] : bands) {
-        fillRect(img, 0, y, kFlagW, h, c);
-        y += h;
+    fillRect(img, x * s, y * s, w * s, h * s, c);
+}
+
+using Bands = std::vector<std::pair<int, QColor>>;
+
+// Stripes given as (size in pixels of the image, colour), top to bottom or
+// hoist to fly; they must fill the image exactly.
+QImage stripes(int s, const Bands& bands, bool acrossTheHeight)
+{
+    QImage img = blankFlag(Qt::white, s);
+    int at = 0;
+    for (const auto& [size, c] : bands) {
+        if (acrossTheHeight)
+            fillRect(img, 0, at, img.width(), size, c);
+        else
+            fillRect(img, at, 0, size, img.height(), c);
+        at += size;
     }
-    if (y != kFlagH)
-        fail(QStringLiteral("horizontal stripes do not add up"));
+    if (at != (acrossTheHeight ? img.height() : img.width()))
+        fail(QStringLiteral("stripes do not add up"));
     return img;
 }
 
-// Stripes given as (size in pixels, colour), hoist to fly.
-QImage vertical(std::initializer_list<std::pair<int, QColor>> bands)
+// Stripes given as (size in pixels of the 20 x 13 flag, colour).
+QImage scaledStripes(int s, Bands bands, bool acrossTheHeight)
 {
-    QImage img = blankFlag(Qt::white);
-    int x = 0;
-    for (const auto& [w, c] : bands) {
-        fillRect(img, x, 0, w, kFlagH, c);
-        x += w;
-    }
-    if (x != kFlagW)
-        fail(QStringLiteral("vertical stripes do not add up"));
-    return img;
+    for (auto& band : bands)
+        band.first *= s;
+    return stripes(s, bands, acrossTheHeight);
 }
+
+QImage horizontal(int s, Bands bands) { return scaledStripes(s, bands, true); }
+
+QImage vertical(int s, Bands bands) { return scaledStripes(s, bands, false); }
 
 // Pixel art: one string per row, one character per pixel; characters missing
 // from the palette (such as '.') leave the pixel as it is.
@@ -115,191 +134,381 @@ void art(QImage& img, int x0, int y0, std::initializer_list<const char*> rows, c
     }
 }
 
+// A painter on the flag in the coordinates of the 20 x 13 flag, for the
+// emblems drawn at twice the size.
+class Emblem : public QPainter {
+public:
+    Emblem(QImage& img, int s) : QPainter(&img)
+    {
+        setRenderHint(QPainter::Antialiasing);
+        scale(s, s);
+        setPen(Qt::NoPen);
+    }
+};
+
+// A heater shield: straight sides down to its knee, then curving to a point.
+QPainterPath shield(QRectF r)
+{
+    const double knee = r.top() + r.height() * 0.55;
+    QPainterPath path;
+    path.moveTo(r.topLeft());
+    path.lineTo(r.topRight());
+    path.lineTo(r.right(), knee);
+    path.quadTo(r.right(), r.bottom(), r.center().x(), r.bottom());
+    path.quadTo(r.left(), r.bottom(), r.left(), knee);
+    path.closeSubpath();
+    return path;
+}
+
+// A closed polygon through the corners, in order.
+QPainterPath polygon(std::initializer_list<QPointF> corners)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(corners)));
+    path.closeSubpath();
+    return path;
+}
+
 const QColor kWhite(255, 255, 255);
 
-QImage austria()
+QImage austria(int s)
 {
     const QColor red(0xC8, 0x10, 0x2E);
-    return horizontal({{4, red}, {5, kWhite}, {4, red}});
+    return horizontal(s, {{4, red}, {5, kWhite}, {4, red}});
 }
 
-QImage belgium()
+QImage belgium(int s)
 {
-    return vertical({{7, QColor(0x00, 0x00, 0x00)}, {6, QColor(0xFD, 0xDA, 0x24)}, {7, QColor(0xEF, 0x33, 0x40)}});
+    return vertical(s, {{7, QColor(0x00, 0x00, 0x00)}, {6, QColor(0xFD, 0xDA, 0x24)}, {7, QColor(0xEF, 0x33, 0x40)}});
 }
 
-QImage cyprus()
+QImage cyprus(int s)
 {
-    QImage img = blankFlag(kWhite);
-    // The copper-coloured island with its north-eastern peninsula, and the
-    // two olive branches below it.
-    art(img,
-        3,
-        2,
-        {
-            "...........ooo",
-            "......oooooo..",
-            "..oooooooooo..",
-            "ooooooooooo...",
-            ".ooooooooo....",
-            "...oooooo.....",
-            "....ooo.......",
-        },
-        {{'o', QColor(0xD5, 0x78, 0x00)}});
-    art(img,
-        5,
-        9,
-        {
-            "g.g....g.g",
-            ".ggg..ggg.",
-            "...gggg...",
-        },
-        {{'g', QColor(0x4E, 0x5B, 0x31)}});
+    const QColor copper(0xD5, 0x78, 0x00);
+    const QColor olive(0x4E, 0x5B, 0x31);
+    QImage img = blankFlag(kWhite, s);
+    if (s == 1) {
+        // The copper-coloured island with its north-eastern peninsula, and
+        // the two olive branches below it.
+        art(img,
+            3,
+            2,
+            {
+                "...........ooo",
+                "......oooooo..",
+                "..oooooooooo..",
+                "ooooooooooo...",
+                ".ooooooooo....",
+                "...oooooo.....",
+                "....ooo.......",
+            },
+            {{'o', copper}});
+        art(img,
+            5,
+            9,
+            {
+                "g.g....g.g",
+                ".ggg..ggg.",
+                "...gggg...",
+            },
+            {{'g', olive}});
+        return img;
+    }
+    Emblem p(img, s);
+    QPainterPath island;
+    island.moveTo(3.0, 6.2);
+    island.cubicTo(4.2, 4.9, 6.2, 4.3, 8.6, 3.9);
+    island.cubicTo(10.6, 3.6, 12.6, 3.3, 14.2, 2.8);
+    island.lineTo(16.8, 1.9);
+    island.lineTo(17.1, 2.5);
+    island.cubicTo(15.8, 3.1, 15.0, 3.7, 14.6, 4.7);
+    island.cubicTo(14.0, 6.0, 12.8, 7.0, 11.2, 7.8);
+    island.cubicTo(10.0, 8.5, 8.8, 9.1, 7.9, 8.9);
+    island.cubicTo(7.0, 8.0, 5.2, 7.0, 3.0, 6.2);
+    p.fillPath(island, copper);
+    // Two olive branches meeting below the island, three leaves a side.
+    for (const double side : {-1.0, 1.0}) {
+        QPainterPath twig;
+        twig.moveTo(10 + side * 4.6, 9.4);
+        twig.quadTo(10 + side * 3.0, 11.4, 10 + side * 0.3, 11.7);
+        p.strokePath(twig, QPen(olive, 0.45, Qt::SolidLine, Qt::RoundCap));
+        for (const double t : {0.2, 0.5, 0.8}) {
+            const QPointF at = twig.pointAtPercent(t);
+            p.save();
+            p.translate(at);
+            p.rotate(side * -35);
+            p.setBrush(olive);
+            p.drawEllipse(QPointF(0, -0.4), 0.7, 0.35);
+            p.restore();
+        }
+    }
     return img;
 }
 
-QImage finland()
+QImage finland(int s)
 {
-    QImage img = blankFlag(kWhite);
+    QImage img = blankFlag(kWhite, s);
     const QColor blue(0x00, 0x2F, 0x6C);
-    fillRect(img, 6, 0, 3, kFlagH, blue);
-    fillRect(img, 0, 5, kFlagW, 3, blue);
+    fillBlock(img, s, 6, 0, 3, kFlagH, blue);
+    fillBlock(img, s, 0, 5, kFlagW, 3, blue);
     return img;
 }
 
-QImage france() { return vertical({{7, QColor(0x00, 0x26, 0x54)}, {6, kWhite}, {7, QColor(0xEF, 0x41, 0x35)}}); }
-
-QImage germany()
+QImage france(int s)
 {
-    return horizontal({{4, QColor(0x00, 0x00, 0x00)}, {5, QColor(0xDD, 0x00, 0x00)}, {4, QColor(0xFF, 0xCE, 0x00)}});
+    return vertical(s, {{7, QColor(0x00, 0x26, 0x54)}, {6, kWhite}, {7, QColor(0xEF, 0x41, 0x35)}});
 }
 
-QImage greece()
+QImage germany(int s)
 {
-    // Nine stripes cannot share 13 pixels evenly: the blue stripes that
-    // border the canton's arms are one pixel, the others two, so the canton
-    // is a 7 x 7 square split 3 + 1 + 3 by its cross.
+    return horizontal(s, {{4, QColor(0x00, 0x00, 0x00)}, {5, QColor(0xDD, 0x00, 0x00)}, {4, QColor(0xFF, 0xCE, 0x00)}});
+}
+
+QImage greece(int s)
+{
     const QColor blue(0x0D, 0x5E, 0xAF);
-    QImage img = horizontal(
-        {{2, blue}, {1, kWhite}, {1, blue}, {1, kWhite}, {2, blue}, {1, kWhite}, {2, blue}, {1, kWhite}, {2, blue}});
-    fillRect(img, 0, 0, 7, 7, blue);
-    fillRect(img, 3, 0, 1, 7, kWhite);
-    fillRect(img, 0, 3, 7, 1, kWhite);
+    if (s == 1) {
+        // Nine stripes cannot share 13 pixels evenly: the blue stripes that
+        // border the canton's arms are one pixel, the others two, so the
+        // canton is a 7 x 7 square split 3 + 1 + 3 by its cross.
+        QImage img = horizontal(1,
+                                {{2, blue},
+                                 {1, kWhite},
+                                 {1, blue},
+                                 {1, kWhite},
+                                 {2, blue},
+                                 {1, kWhite},
+                                 {2, blue},
+                                 {1, kWhite},
+                                 {2, blue}});
+        fillRect(img, 0, 0, 7, 7, blue);
+        fillRect(img, 3, 0, 1, 7, kWhite);
+        fillRect(img, 0, 3, 7, 1, kWhite);
+        return img;
+    }
+    // At 26 pixels every stripe is three pixels but the last, which is two:
+    // the canton is five stripes square, its cross one stripe wide.
+    QImage img = stripes(
+        s,
+        {{3, blue}, {3, kWhite}, {3, blue}, {3, kWhite}, {3, blue}, {3, kWhite}, {3, blue}, {3, kWhite}, {2, blue}},
+        true);
+    fillRect(img, 0, 0, 15, 15, blue);
+    fillRect(img, 6, 0, 3, 15, kWhite);
+    fillRect(img, 0, 6, 15, 3, kWhite);
     return img;
 }
 
-QImage ireland() { return vertical({{7, QColor(0x16, 0x9B, 0x62)}, {6, kWhite}, {7, QColor(0xFF, 0x88, 0x3E)}}); }
-
-QImage italy() { return vertical({{7, QColor(0x00, 0x92, 0x46)}, {6, kWhite}, {7, QColor(0xCE, 0x2B, 0x37)}}); }
-
-QImage luxembourg() { return horizontal({{4, QColor(0xEA, 0x14, 0x1D)}, {5, kWhite}, {4, QColor(0x00, 0xA1, 0xDE)}}); }
-
-QImage malta()
+QImage ireland(int s)
 {
-    QImage img = vertical({{10, kWhite}, {10, QColor(0xCF, 0x14, 0x2B)}});
-    // The George Cross, grey with a darker rim, in the upper hoist.
-    art(img,
-        1,
-        1,
-        {
-            "..g..",
-            ".dgd.",
-            "ggggg",
-            ".dgd.",
-            "..g..",
-        },
-        {{'g', QColor(0xA8, 0xA8, 0xA8)}, {'d', QColor(0xCF, 0x14, 0x2B)}});
-    return img;
+    return vertical(s, {{7, QColor(0x16, 0x9B, 0x62)}, {6, kWhite}, {7, QColor(0xFF, 0x88, 0x3E)}});
 }
 
-QImage netherlands() { return horizontal({{4, QColor(0xAE, 0x1C, 0x28)}, {5, kWhite}, {4, QColor(0x21, 0x46, 0x8B)}}); }
+QImage italy(int s) { return vertical(s, {{7, QColor(0x00, 0x92, 0x46)}, {6, kWhite}, {7, QColor(0xCE, 0x2B, 0x37)}}); }
 
-QImage poland() { return horizontal({{6, kWhite}, {7, QColor(0xDC, 0x14, 0x3C)}}); }
-
-QImage portugal()
+QImage luxembourg(int s)
 {
-    QImage img = vertical({{8, QColor(0x04, 0x6A, 0x38)}, {12, QColor(0xDA, 0x29, 0x1C)}});
-    // The armillary sphere on the border of the two fields, the shield on it.
-    art(img,
-        5,
-        3,
-        {
-            "..yyy..",
-            ".yrrry.",
-            "yyrwryy",
-            "y.rbr.y",
-            "yyrwryy",
-            ".y.r.y.",
-            "..yyy..",
-        },
-        {{'y', QColor(0xFF, 0xE0, 0x00)},
-         {'r', QColor(0xDA, 0x29, 0x1C)},
-         {'w', kWhite},
-         {'b', QColor(0x00, 0x33, 0x99)}});
-    return img;
+    return horizontal(s, {{4, QColor(0xEA, 0x14, 0x1D)}, {5, kWhite}, {4, QColor(0x00, 0xA1, 0xDE)}});
 }
 
-QImage slovenia()
+QImage malta(int s)
 {
-    QImage img = horizontal({{4, kWhite}, {5, QColor(0x00, 0x5D, 0xA4)}, {4, QColor(0xED, 0x1C, 0x24)}});
-    // The shield across the white and blue stripes: the white mountain under
-    // the gold stars, on blue, rimmed red.
-    art(img,
-        3,
-        2,
-        {
-            "rrrrr",
-            "ryByr",
-            "rBwBr",
-            "rwwwr",
-            ".rBr.",
-            "..r..",
-        },
-        {{'r', QColor(0xED, 0x1C, 0x24)},
-         {'B', QColor(0x00, 0x5D, 0xA4)},
-         {'w', kWhite},
-         {'y', QColor(0xFF, 0xDD, 0x00)}});
+    const QColor red(0xCF, 0x14, 0x2B);
+    const QColor grey(0xA8, 0xA8, 0xA8);
+    QImage img = vertical(s, {{10, kWhite}, {10, red}});
+    if (s == 1) {
+        // The George Cross, grey with a darker rim, in the upper hoist.
+        art(img,
+            1,
+            1,
+            {
+                "..g..",
+                ".dgd.",
+                "ggggg",
+                ".dgd.",
+                "..g..",
+            },
+            {{'g', grey}, {'d', red}});
+        return img;
+    }
+    // The George Cross, grey edged in red, its arms widening to their ends.
+    Emblem p(img, s);
+    QPainterPath cross;
+    const QPointF c(3.5, 3.5);
+    for (int arm = 0; arm < 4; ++arm) {
+        const QPainterPath one = polygon({{0, -0.45}, {2.3, -0.7}, {2.3, 0.7}, {0, 0.45}});
+        cross = cross.united(QTransform().translate(c.x(), c.y()).rotate(90 * arm).map(one));
+    }
+    p.setPen(QPen(red, 0.2));
+    p.setBrush(grey);
+    p.drawPath(cross);
     return img;
 }
 
-QImage spain()
+QImage netherlands(int s)
+{
+    return horizontal(s, {{4, QColor(0xAE, 0x1C, 0x28)}, {5, kWhite}, {4, QColor(0x21, 0x46, 0x8B)}});
+}
+
+QImage poland(int s) { return horizontal(s, {{6, kWhite}, {7, QColor(0xDC, 0x14, 0x3C)}}); }
+
+QImage portugal(int s)
+{
+    const QColor yellow(0xFF, 0xE0, 0x00);
+    const QColor red(0xDA, 0x29, 0x1C);
+    const QColor blue(0x00, 0x33, 0x99);
+    QImage img = vertical(s, {{8, QColor(0x04, 0x6A, 0x38)}, {12, red}});
+    if (s == 1) {
+        // The armillary sphere on the border of the two fields, the shield
+        // on it.
+        art(img,
+            5,
+            3,
+            {
+                "..yyy..",
+                ".yrrry.",
+                "yyrwryy",
+                "y.rbr.y",
+                "yyrwryy",
+                ".y.r.y.",
+                "..yyy..",
+            },
+            {{'y', yellow}, {'r', red}, {'w', kWhite}, {'b', blue}});
+        return img;
+    }
+    // The sphere's ring and its bands; on it the red shield bordering the
+    // white one, and on that the five blue shields.
+    Emblem p(img, s);
+    const QPointF c(8.5, 6.5);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(yellow, 0.7));
+    p.drawEllipse(c, 3.0, 3.0);
+    p.setPen(QPen(yellow, 0.45));
+    p.drawEllipse(c, 3.0, 1.0);
+    p.drawLine(QPointF(c.x() - 2.6, c.y() - 1.5), QPointF(c.x() + 2.6, c.y() + 1.5));
+    p.setPen(Qt::NoPen);
+    p.fillPath(shield(QRectF(6.9, 4.0, 3.2, 5.2)), red);
+    p.fillPath(shield(QRectF(7.45, 4.5, 2.1, 4.0)), kWhite);
+    p.setBrush(blue);
+    for (const QPointF d : {QPointF(0, -0.8), QPointF(0, 0), QPointF(0, 0.8), QPointF(-0.65, 0), QPointF(0.65, 0)})
+        p.drawEllipse(c + QPointF(0, -0.1) + d, 0.28, 0.32);
+    return img;
+}
+
+QImage slovenia(int s)
+{
+    const QColor red(0xED, 0x1C, 0x24);
+    const QColor blue(0x00, 0x5D, 0xA4);
+    const QColor gold(0xFF, 0xDD, 0x00);
+    QImage img = horizontal(s, {{4, kWhite}, {5, blue}, {4, red}});
+    if (s == 1) {
+        // The shield across the white and blue stripes: the white mountain
+        // under the gold stars, on blue, rimmed red.
+        art(img,
+            3,
+            2,
+            {
+                "rrrrr",
+                "ryByr",
+                "rBwBr",
+                "rwwwr",
+                ".rBr.",
+                "..r..",
+            },
+            {{'r', red}, {'B', blue}, {'w', kWhite}, {'y', gold}});
+        return img;
+    }
+    // The same shield: the three peaks in white with the two waves below
+    // them, the three stars above, and the red rim.
+    Emblem p(img, s);
+    const QPainterPath outline = shield(QRectF(3.2, 2.2, 4.6, 5.6));
+    p.fillPath(outline, blue);
+    p.save();
+    p.setClipPath(outline);
+    p.fillPath(polygon({{3.0, 6.4},
+                        {4.4, 5.0},
+                        {4.9, 5.4},
+                        {5.5, 4.2},
+                        {6.1, 5.4},
+                        {6.6, 5.0},
+                        {8.0, 6.4},
+                        {8.0, 8.0},
+                        {3.0, 8.0}}),
+               kWhite);
+    for (const double y : {6.3, 6.95}) {
+        QPainterPath waves(QPointF(3.0, y));
+        for (double x = 3.0; x < 8.0; x += 1.0)
+            waves.cubicTo(x + 0.35, y - 0.3, x + 0.65, y + 0.3, x + 1.0, y);
+        p.strokePath(waves, QPen(blue, 0.3));
+    }
+    p.restore();
+    p.setBrush(gold);
+    for (const QPointF star : {QPointF(4.6, 3.0), QPointF(6.4, 3.0), QPointF(5.5, 3.6)})
+        p.drawEllipse(star, 0.42, 0.42);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(red, 0.45));
+    p.drawPath(outline);
+    return img;
+}
+
+QImage spain(int s)
 {
     const QColor red(0xAA, 0x15, 0x1B);
-    QImage img = horizontal({{3, red}, {7, QColor(0xF1, 0xBF, 0x00)}, {3, red}});
-    // The arms in the hoist half of the yellow band: crown, quartered shield
-    // and the two pillars beside it.
-    art(img,
-        4,
-        3,
-        {
-            "..cc..",
-            "prrwwp",
-            "prrwwp",
-            "pyrrrp",
-            "..rr..",
-        },
-        {{'c', QColor(0x9C, 0x5A, 0x00)},
-         {'r', red},
-         {'w', kWhite},
-         {'y', QColor(0xF1, 0xBF, 0x00)},
-         {'p', QColor(0x9E, 0x9E, 0x9E)}});
+    const QColor yellow(0xF1, 0xBF, 0x00);
+    const QColor crown(0x9C, 0x5A, 0x00);
+    const QColor pillar(0x9E, 0x9E, 0x9E);
+    QImage img = horizontal(s, {{3, red}, {7, yellow}, {3, red}});
+    if (s == 1) {
+        // The arms in the hoist half of the yellow band: crown, quartered
+        // shield and the two pillars beside it.
+        art(img,
+            4,
+            3,
+            {
+                "..cc..",
+                "prrwwp",
+                "prrwwp",
+                "pyrrrp",
+                "..rr..",
+            },
+            {{'c', crown}, {'r', red}, {'w', kWhite}, {'y', yellow}, {'p', pillar}});
+        return img;
+    }
+    // The same arms: the crown on the quartered shield (castle red, lion
+    // white, the bars of Aragon, Navarre red), a pillar either side.
+    Emblem p(img, s);
+    p.fillPath(polygon({{5.9, 4.0}, {5.8, 3.2}, {6.4, 3.6}, {7.0, 3.0}, {7.6, 3.6}, {8.2, 3.2}, {8.1, 4.0}}), crown);
+    const QPainterPath outline = shield(QRectF(5.3, 4.1, 3.4, 4.1));
+    p.save();
+    p.setClipPath(outline);
+    p.fillRect(QRectF(5.3, 4.1, 1.7, 2.0), red);
+    p.fillRect(QRectF(7.0, 4.1, 1.7, 2.0), kWhite);
+    p.fillRect(QRectF(5.3, 6.1, 1.7, 2.1), yellow);
+    for (const double x : {5.65, 6.35})
+        p.fillRect(QRectF(x, 6.1, 0.35, 2.1), red);
+    p.fillRect(QRectF(7.0, 6.1, 1.7, 2.1), red);
+    p.restore();
+    for (const double x : {4.0, 9.2}) {
+        p.fillRect(QRectF(x + 0.15, 4.4, 0.5, 3.0), pillar);
+        p.fillRect(QRectF(x, 4.1, 0.8, 0.35), pillar);
+        p.fillRect(QRectF(x, 7.35, 0.8, 0.35), pillar);
+    }
     return img;
 }
 
-QImage unitedKingdom()
+QImage unitedKingdom(int s)
 {
     const QColor blue(0x01, 0x21, 0x69);
     const QColor red(0xC8, 0x10, 0x2E);
-    QImage img = blankFlag(blue);
+    QImage img = blankFlag(blue, s);
     // The saltires are classified at each pixel's centre instead of being
     // antialiased: at this size blended edges turn the thin red arms pink.
     const double cx = kFlagW / 2.0, cy = kFlagH / 2.0;
     const double len = std::hypot(cx, cy);
-    const double white = 1.2; // half the white saltire, across the arm, in pixels
+    const double white = 1.2; // half the white saltire, across the arm, in pixels of the 20 x 13 flag
     const double redWidth = 1.0;
-    for (int y = 0; y < kFlagH; ++y) {
-        for (int x = 0; x < kFlagW; ++x) {
-            const double px = x + 0.5 - cx, py = y + 0.5 - cy;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const double px = (x + 0.5) / s - cx, py = (y + 0.5) / s - cy;
             // The arm of the quarter the pixel lies in, as a unit vector from
             // the centre to that corner.
             const double dx = (px < 0 ? -cx : cx) / len, dy = (py < 0 ? -cy : cy) / len;
@@ -312,10 +521,10 @@ QImage unitedKingdom()
         }
     }
     // The cross of St George on its white border, on whole pixels.
-    fillRect(img, 8, 0, 4, kFlagH, kWhite);
-    fillRect(img, 0, 4, kFlagW, 5, kWhite);
-    fillRect(img, 9, 0, 2, kFlagH, red);
-    fillRect(img, 0, 5, kFlagW, 3, red);
+    fillBlock(img, s, 8, 0, 4, kFlagH, kWhite);
+    fillBlock(img, s, 0, 4, kFlagW, 5, kWhite);
+    fillBlock(img, s, 9, 0, 2, kFlagH, red);
+    fillBlock(img, s, 0, 5, kFlagW, 3, red);
     return img;
 }
 
@@ -537,16 +746,17 @@ void microtext(QPainter& p, const Fonts& fonts, double x0, double x1, double bas
 
 // First-series backdrop: the controls stand in the upper right; the result
 // panel, with its own fill, below them.
-QImage firstSeriesBackdrop(const Fonts& fonts)
+QImage firstSeriesBackdrop(const Fonts& fonts, int s)
 {
-    QImage img(611, 328, QImage::Format_RGB32);
+    QImage img(611 * s, 328 * s, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(s, s);
 
     QLinearGradient paper(0, 0, 611, 328);
     paper.setColorAt(0, QColor(0xF2, 0xEF, 0xE4));
     paper.setColorAt(1, QColor(0xEC, 0xF0, 0xEC));
-    p.fillRect(img.rect(), paper);
+    p.fillRect(QRect(0, 0, 611, 328), paper);
 
     const QColor teal(0x5E, 0x8C, 0x86);
     const QColor slate(0x6F, 0x84, 0xA8);
@@ -589,16 +799,17 @@ QImage firstSeriesBackdrop(const Fonts& fonts)
 
 // Second-series backdrop: controls in the upper right, the result panel in
 // the lower left.
-QImage secondSeriesBackdrop(const Fonts& fonts)
+QImage secondSeriesBackdrop(const Fonts& fonts, int s)
 {
-    QImage img(445, 248, QImage::Format_RGB32);
+    QImage img(445 * s, 248 * s, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(s, s);
 
     QLinearGradient paper(0, 0, 445, 248);
     paper.setColorAt(0, QColor(0xEE, 0xF2, 0xF1));
     paper.setColorAt(1, QColor(0xF3, 0xEF, 0xE6));
-    p.fillRect(img.rect(), paper);
+    p.fillRect(QRect(0, 0, 445, 248), paper);
 
     const QColor blue(0x5A, 0x78, 0xA8);
     const QColor green(0x5C, 0x93, 0x7E);
@@ -749,13 +960,15 @@ void deepBackground(QPainter& p, QRectF r)
     p.fillRect(r, sky);
 }
 
-QImage aboutPicture(const Fonts& fonts)
+QImage aboutPicture(const Fonts& fonts, int s)
 {
-    QImage img(425, 290, QImage::Format_RGB32);
+    QImage img(425 * s, 290 * s, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    deepBackground(p, img.rect());
-    tint(p, img.rect(), QColor(255, 255, 255, 14), 9);
+    p.scale(s, s);
+    const QRect area(0, 0, 425, 290);
+    deepBackground(p, area);
+    tint(p, area, QColor(255, 255, 255, 14), 9);
     strokePath(p, lobedRing(QPointF(372, 232), 120, 8, 24, 0), QColor(255, 255, 255, 22), 0.8);
     strokePath(p, lobedRing(QPointF(372, 232), 104, 6, 18, 1), QColor(255, 255, 255, 18), 0.8);
 
@@ -830,6 +1043,16 @@ QImage appIcon(const Fonts& fonts)
     return img;
 }
 
+// The file name of the picture drawn at `s` times its size: "austria.png",
+// "austria@2x.png".
+QString sized(const char* name, int s)
+{
+    QString file = QString::fromLatin1(name);
+    if (s != 1)
+        file.insert(file.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(s));
+    return file;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -842,7 +1065,7 @@ int main(int argc, char** argv)
     const QDir work(QString::fromLocal8Bit(argv[3]));
     const Fonts fonts = loadFonts();
 
-    const std::pair<const char*, QImage (*)()> flags[] = {
+    const std::pair<const char*, QImage (*)(int)> flags[] = {
         {"austria.png", austria},
         {"belgio.png", belgium},
         {"cipro.png", cyprus},
@@ -861,12 +1084,15 @@ int main(int argc, char** argv)
         {"slovenia.png", slovenia},
         {"spagna.png", spain},
     };
-    for (const auto& [name, draw] : flags)
-        save(draw(), images.filePath(QString::fromLatin1(name)), "PNG");
-
-    save(firstSeriesBackdrop(fonts), work.filePath(QStringLiteral("eurob.png")), "PNG");
-    save(secondSeriesBackdrop(fonts), images.filePath(QStringLiteral("eurob2.jpg")), "JPEG", 92);
-    save(aboutPicture(fonts), images.filePath(QStringLiteral("corvanta.jpg")), "JPEG", 92);
+    // Each picture at its own size and, for screens of device pixel ratio
+    // 2, drawn again at twice the pixels under Qt's "@2x" name.
+    for (const int s : {1, 2}) {
+        for (const auto& [name, draw] : flags)
+            save(draw(s), images.filePath(sized(name, s)), "PNG");
+        save(firstSeriesBackdrop(fonts, s), work.filePath(sized("eurob.png", s)), "PNG");
+        save(secondSeriesBackdrop(fonts, s), images.filePath(sized("eurob2.jpg", s)), "JPEG", 92);
+        save(aboutPicture(fonts, s), images.filePath(sized("corvanta.jpg", s)), "JPEG", 92);
+    }
     save(appIcon(fonts), icons.filePath(QStringLiteral("corvanta.png")), "PNG");
     return 0;
 }
