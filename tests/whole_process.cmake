@@ -31,3 +31,13 @@ foreach(fixture_and_message
   set_tests_properties(program_code_has_no_qt_include_fails_on_${fixture} PROPERTIES
     PASS_REGULAR_EXPRESSION "${expected}")
 endforeach()
+
+# The installed tree, as a package would hold it, and the application started
+# through its launcher.
+add_test(NAME install
+  COMMAND "${CMAKE_CURRENT_SOURCE_DIR}/install/run_install_test.sh" "${CMAKE_BINARY_DIR}" "${CORVANTA_RESOURCES_LIST}")
+set_tests_properties(install PROPERTIES TIMEOUT 120)
+
+# The metainfo that software centres read (appstream's validator, offline).
+add_test(NAME metainfo_validates
+  COMMAND appstreamcli validate --no-net --pedantic "${PROJECT_SOURCE_DIR}/shell/org.corvanta.corvanta.metainfo.xml")
