@@ -38,6 +38,12 @@ add_test(NAME install
   COMMAND "${CMAKE_CURRENT_SOURCE_DIR}/install/run_install_test.sh" "${CMAKE_BINARY_DIR}" "${CORVANTA_RESOURCES_LIST}")
 set_tests_properties(install PROPERTIES TIMEOUT 120)
 
+# A Wayland-only session: the built application on a headless Weston.
+add_test(NAME wayland
+  COMMAND "${CMAKE_CURRENT_SOURCE_DIR}/wayland/run_wayland.sh" "$<TARGET_FILE:corvanta>"
+    "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms")
+set_tests_properties(wayland PROPERTIES TIMEOUT 120)
+
 # The metainfo that software centres read (appstream's validator, offline).
 add_test(NAME metainfo_validates
   COMMAND appstreamcli validate --no-net --pedantic "${PROJECT_SOURCE_DIR}/shell/org.corvanta.corvanta.metainfo.xml")
