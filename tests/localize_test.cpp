@@ -346,6 +346,7 @@ TEST_P(EmptyLanguage, FollowsTheEnvironment)
     for (const auto& [name, value] : GetParam().variables)
         env.insert(QString::fromStdString(name), QString::fromStdString(value));
     env.insert(QString::fromLatin1(kProbeVariable), QStringLiteral("1"));
+    env.insert(QStringLiteral("CORVANTA_TEST_CALLERS_LOCALE"), QStringLiteral("1"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
     QProcess probe;

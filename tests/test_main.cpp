@@ -12,11 +12,20 @@ extern "C" const char* __asan_default_options() { return "intercept_tls_get_addr
 #endif
 
 // One QApplication for the whole binary, on the offscreen platform unless the
-// caller chose another, so widget tests run without a display.
+// caller chose another, so widget tests run without a display. The tests
+// expect the English texts whatever the caller's locale, so the locale is
+// C.UTF-8, unless a test starts this binary to read a locale it set itself
+// (CORVANTA_TEST_CALLERS_LOCALE).
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("CORVANTA_TEST_CALLERS_LOCALE")) {
+        for (const char* name : {"LANGUAGE", "LC_MESSAGES"})
+            qunsetenv(name);
+        qputenv("LANG", "C.UTF-8");
+        qputenv("LC_ALL", "C.UTF-8");
+    }
     QApplication app(argc, argv);
     corvanta::SetResourcesFolderForTesting(CORVANTA_TEST_RESOURCES_DIR);
     ::testing::InitGoogleTest(&argc, argv);

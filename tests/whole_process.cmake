@@ -1,0 +1,49 @@
+# Tests that look at the build as a whole or run it as a user's system would:
+# the layers as the compile commands show them, the installed tree, the
+# desktop metadata, a Wayland-only session.
+
+# The program's code (checks/, shell/) compiles without any Qt include
+# directory; the two fixtures show the check failing where it must.
+set(qt_include_dirs "")
+foreach(qt_target Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Test)
+  get_target_property(dirs ${qt_target} INTERFACE_INCLUDE_DIRECTORIES)
+  list(APPEND qt_include_dirs ${dirs})
+endforeach()
+list(REMOVE_DUPLICATES qt_include_dirs)
+set(no_qt_script "${CMAKE_CURRENT_SOURCE_DIR}/layers/no_qt_in_program.cmake")
+add_test(NAME program_code_has_no_qt_include
+  COMMAND "${CMAKE_COMMAND}"
+    "-DCOMPILE_COMMANDS=${CMAKE_BINARY_DIR}/compile_commands.json"
+    "-DSOURCE_DIR=${PROJECT_SOURCE_DIR}"
+    "-DQT_INCLUDE_DIRS=${qt_include_dirs}"
+    -P "${no_qt_script}")
+foreach(fixture_and_message
+    "qt_in_shell|shell/app.cpp compiles with the Qt include directory /opt/qt/include/QtWidgets"
+    "no_program_sources|No compile command of a checks/ or shell/ source in")
+  string(REPLACE "|" ";" fixture_and_message "${fixture_and_message}")
+  list(GET fixture_and_message 0 fixture)
+  list(GET fixture_and_message 1 expected)
+  add_test(NAME program_code_has_no_qt_include_fails_on_${fixture}
+    COMMAND "${CMAKE_COMMAND}"
+      "-DCOMPILE_COMMANDS=${CMAKE_CURRENT_SOURCE_DIR}/layers/${fixture}.json"
+      -DSOURCE_DIR=/src
+      -P "${no_qt_script}")
+  set_tests_properties(program_code_has_no_qt_include_fails_on_${fixture} PROPERTIES
+    PASS_REGULAR_EXPRESSION "${expected}")
+endforeach()
+
+# The installed tree, as a package would hold it, and the application started
+# through its launcher.
+add_test(NAME install
+  COMMAND "${CMAKE_CURRENT_SOURCE_DIR}/install/run_install_test.sh" "${CMAKE_BINARY_DIR}" "${CORVANTA_RESOURCES_LIST}")
+set_tests_properties(install PROPERTIES TIMEOUT 120)
+
+# A Wayland-only session: the built application on a headless Weston.
+add_test(NAME wayland
+  COMMAND "${CMAKE_CURRENT_SOURCE_DIR}/wayland/run_wayland.sh" "$<TARGET_FILE:corvanta>"
+    "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms")
+set_tests_properties(wayland PROPERTIES TIMEOUT 120)
+
+# The metainfo that software centres read (appstream's validator, offline).
+add_test(NAME metainfo_validates
+  COMMAND appstreamcli validate --no-net --pedantic "${PROJECT_SOURCE_DIR}/shell/org.corvanta.corvanta.metainfo.xml")
