@@ -1,0 +1,97 @@
+// The Qt side of a window: its events reach the Window, Return and Escape
+// press the default and cancel buttons, and the content area paints the
+// window's colour and backdrop.
+
+#include "private/windowwidget.h"
+
+#include "controls.h"
+#include "picture.h"
+#include "private/windowimpl.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace corvanta {
+
+void ContentWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), fill);
+    if (backdrop && !backdrop->image().isNull())
+        painter.drawImage(QPoint(0, 0), backdrop->image());
+}
+
+bool WindowWidget::event(QEvent* e)
+{
+    if (owner) {
+        if (e->type() == QEvent::WindowActivate)
+            owner->activated();
+        else if (e->type() == QEvent::WindowDeactivate)
+            owner->d->activateRaised = false;
+    }
+    return QWidget::event(e);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* e)
+{
+    // The window goes through Close like any other; Qt itself must not close
+    // (or quit on) it.
+    e->ignore();
+    if (owner)
+        owner->closedByUser();
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* e)
+{
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::NoModifier) {
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && pressButton(false)) {
+            e->accept();
+            return;
+        }
+        if (e->key() == Qt::Key_Escape && pressButton(true)) {
+            e->accept();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void WindowWidget::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (owner && owner->d->resizeable && owner->d->content && isVisible()) {
+        owner->d->width = owner->d->content->width();
+        owner->d->height = owner->d->content->height();
+    }
+}
+
+// Presses the enabled, visible default (or cancel) button; false when there is none.
+bool WindowWidget::pressButton(bool cancel)
+{
+    if (!owner)
+        return false;
+    std::shared_ptr<PushButton> target;
+    for (const auto& control : owner->d->controls) {
+        auto button = std::dynamic_pointer_cast<PushButton>(control);
+        if (!button || !button->widget())
+            continue;
+        if (!(cancel ? button->Cancel() : button->Default()))
+            continue;
+        if (button->widget()->isEnabled() && button->widget()->isVisible()) {
+            target = button;
+            break;
+        }
+    }
+    if (!target)
+        return false;
+    // The Action handler may close the window; the button and this widget
+    // outlive it (the widget is deleted later).
+    if (auto* qtButton = qobject_cast<QAbstractButton*>(target->widget()))
+        qtButton->click();
+    return true;
+}
+
+} // namespace corvanta
