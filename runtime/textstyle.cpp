@@ -29,7 +29,7 @@ constexpr int kSmallestPixelSize = 9;
 // The windows' fixed places were laid out for a system font of this size. A
 // larger desktop font would only grow the short texts while their longer
 // neighbours shrink to fit, so the texts of a window stay at one size.
-constexpr int kDesignPixelSize = 13;
+constexpr int kLaidOutPixelSize = 13;
 
 // Where a widget draws its text, and the texts that must fit there. A field's
 // text changes with every key, so only its height is fitted.
@@ -98,7 +98,7 @@ QFont fittedFont(const QWidget* w, const TextStyle& style)
     font.setItalic(style.italic);
     font.setUnderline(style.underline);
     const TextPlace place = placeOf(w);
-    int pixels = std::clamp(QFontInfo(font).pixelSize(), kSmallestPixelSize, kDesignPixelSize);
+    int pixels = std::clamp(QFontInfo(font).pixelSize(), kSmallestPixelSize, kLaidOutPixelSize);
     font.setPixelSize(pixels);
     while (pixels > kSmallestPixelSize && !fits(font, place))
         font.setPixelSize(--pixels);

@@ -44,7 +44,7 @@ namespace {
 
 constexpr int kSmallestPixels = 9;
 // The size the windows were laid out for; "System" text never grows past it.
-constexpr int kDesignPixels = 13;
+constexpr int kLaidOutPixels = 13;
 
 // Where a widget draws its text.
 QRect textArea(const QWidget* w)
@@ -75,7 +75,7 @@ void expectShowsWhole(const QWidget* w, const QString& text)
     EXPECT_LE(metrics.height(), area.height()) << "cut off at top or bottom";
     EXPECT_GE(QFontInfo(font).pixelSize(), kSmallestPixels) << "too small to read";
     EXPECT_LE(QFontInfo(font).pixelSize(), QFontInfo(QApplication::font(w)).pixelSize()) << "larger than the desktop's";
-    EXPECT_LE(QFontInfo(font).pixelSize(), kDesignPixels) << "larger than the design's";
+    EXPECT_LE(QFontInfo(font).pixelSize(), kLaidOutPixels) << "larger than the 13 pixels the windows are laid out for";
 }
 
 void expectLabelShowsWhole(const Window& w, const char* name)
@@ -213,17 +213,21 @@ TEST_P(TextFits, TheNumberFieldsTextShowsWhole)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(DesktopFonts,
-                         TextFits,
-                         ::testing::Values(FitCase{"English8pt", 8, "zz"},
-                                           FitCase{"English11pt", 11, "zz"},
-                                           FitCase{"English13pt", 13, "zz"},
-                                           FitCase{"English14pt", 14, "zz"},
-                                           FitCase{"Italian8pt", 8, "it"},
-                                           FitCase{"Italian11pt", 11, "it"},
-                                           FitCase{"Italian13pt", 13, "it"},
-                                           FitCase{"Italian14pt", 14, "it"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// Desktop fonts from small to large, in both languages.
+const FitCase kFitCases[] = {
+    {"English8pt", 8, "zz"},
+    {"English11pt", 11, "zz"},
+    {"English13pt", 13, "zz"},
+    {"English14pt", 14, "zz"},
+    {"Italian8pt", 8, "it"},
+    {"Italian11pt", 11, "it"},
+    {"Italian13pt", 13, "it"},
+    {"Italian14pt", 14, "it"},
+};
+
+INSTANTIATE_TEST_SUITE_P(DesktopFonts, TextFits, ::testing::ValuesIn(kFitCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 // --- The fit on a window of its own ------------------------------------------
 
@@ -248,7 +252,7 @@ protected:
     int pixels() const { return QFontInfo(label->widget()->font()).pixelSize(); }
     static int desktopPixels() { return QFontInfo(QApplication::font()).pixelSize(); }
     // What a short text gets: the desktop's size, up to the windows' 13 pixels.
-    static int fullPixels() { return std::min(desktopPixels(), kDesignPixels); }
+    static int fullPixels() { return std::min(desktopPixels(), kLaidOutPixels); }
     void setDesktopPoints(double points)
     {
         QFont font = desktop;
@@ -276,18 +280,18 @@ TEST_F(LabelFit, ShrinksForALongTextAndGrowsBackForAShortOne)
 // pixels, the size the windows are laid out for, and 13 above it, so a long
 // neighbour that shrinks stands beside texts of the windows' size, not of the
 // desktop's.
-TEST_F(LabelFit, TakesTheDesktopSizeUpToTheDesignsSize)
+TEST_F(LabelFit, TakesTheDesktopSizeUpToThirteenPixels)
 {
     // Without a running event loop Qt does not tell the windows of a new
     // desktop font; a new text makes the label fit again.
     setDesktopPoints(8);
     label->SetText("W");
     EXPECT_EQ(pixels(), desktopPixels());
-    EXPECT_LT(pixels(), kDesignPixels);
+    EXPECT_LT(pixels(), kLaidOutPixels);
     setDesktopPoints(14);
     label->SetText("V");
-    EXPECT_GT(desktopPixels(), kDesignPixels);
-    EXPECT_EQ(pixels(), kDesignPixels);
+    EXPECT_GT(desktopPixels(), kLaidOutPixels);
+    EXPECT_EQ(pixels(), kLaidOutPixels);
 }
 
 TEST_F(LabelFit, NeverGoesBelowNinePixelsEvenWhenTheTextCannotFit)
@@ -305,10 +309,10 @@ TEST_F(LabelFit, FollowsTheDesktopFontAndTheControlsSize)
     // Wider, it grows back to the windows' 13 pixels.
     label->SetWidth(300);
     EXPECT_GT(pixels(), atFourteen);
-    EXPECT_EQ(pixels(), kDesignPixels);
+    EXPECT_EQ(pixels(), kLaidOutPixels);
     // Lower than the text, it shrinks to the label's height.
     label->SetHeight(12);
-    EXPECT_LT(pixels(), kDesignPixels);
+    EXPECT_LT(pixels(), kLaidOutPixels);
     EXPECT_LE(QFontMetrics(label->widget()->font()).height(), 12);
 }
 
@@ -381,7 +385,7 @@ protected:
         ASSERT_TRUE(window->widget()->isVisible());
     }
     static int pixels(const QWidget* w) { return QFontInfo(w->font()).pixelSize(); }
-    static int fullPixels() { return std::min(QFontInfo(QApplication::font()).pixelSize(), kDesignPixels); }
+    static int fullPixels() { return std::min(QFontInfo(QApplication::font()).pixelSize(), kLaidOutPixels); }
 
     std::shared_ptr<BareWindow> window;
 };

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command the way a screen reader's session runs the application: on
-# a private X server (the real xcb platform), in a D-Bus session of its own
-# with the AT-SPI bus up, so Qt's accessibility is live and tells AT-SPI of
-# every change.
+# a private X server (the real xcb platform, see tests/x11/with_xvfb.sh), in a
+# D-Bus session of its own with the AT-SPI bus up, so Qt's accessibility is
+# live and tells AT-SPI of every change.
 #
 # Usage: with_atspi.sh <command> [arguments...]
 # Exit code: the command's; 1 when a tool is missing, naming it (a test that
@@ -12,21 +12,20 @@ set -u
 
 [ $# -ge 1 ] || { echo "usage: with_atspi.sh <command> [arguments...]" >&2; exit 1; }
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in xvfb-run Xvfb xauth dbus-run-session "$launcher"; do
+for tool in dbus-run-session "$launcher"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "FAIL: $tool is not installed; the AT-SPI test needs it" \
-            "(xvfb-run, Xvfb: xvfb; xauth; dbus-run-session: dbus; at-spi-bus-launcher: at-spi2-core)" >&2
+            "(dbus-run-session: dbus; at-spi-bus-launcher: at-spi2-core)" >&2
         exit 1
     fi
 done
 
-# The real platform, with accessibility on as under a screen reader.
-unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_AUTO_SCREEN_SCALE_FACTOR=0
+# Accessibility on, as under a screen reader.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # The bus launcher lives as long as the command; the session and the server
 # end with it.
-exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" dbus-run-session -- bash -c '
+exec "$(dirname "$0")/../x11/with_xvfb.sh" dbus-run-session -- bash -c '
     "$0" --launch-immediately >/dev/null 2>&1 &
     launcher_pid=$!
     "$@"
