@@ -31,6 +31,17 @@ inline QPushButton* button(const corvanta::Window& w) { return w.widget()->findC
 
 inline QWidget* named(const corvanta::Window& w, const char* name) { return w.widget()->findChild<QWidget*>(name); }
 
+// The labels of the result panel, from its first line to its verdict.
+inline constexpr const char* kPanelLabels[] = {
+    "StaticText3",
+    "StaticText4",
+    "StaticText5",
+    "StaticText6",
+    "StaticText7",
+    "StaticText8",
+    "StaticText9",
+};
+
 // What a label shows on screen.
 inline std::string shown(const corvanta::Window& w, const char* labelName)
 {

@@ -251,13 +251,7 @@ TEST_P(ItalianPanel, ReadsAsItalianForTheLetter)
         EXPECT_EQ(road::shown(*w, "StaticText9"), valid ? "sono validi" : "NON sono validi");
 
         // Nothing the panel shows is cut off at the test's font.
-        for (const char* name : {"StaticText3",
-                                 "StaticText4",
-                                 "StaticText5",
-                                 "StaticText6",
-                                 "StaticText7",
-                                 "StaticText8",
-                                 "StaticText9"}) {
+        for (const char* name : road::kPanelLabels) {
             auto* label = w->widget()->findChild<QLabel*>(name);
             ASSERT_NE(label, nullptr) << name;
             EXPECT_LE(overflow(label), 0) << name << " \"" << label->text().toStdString() << "\"";

@@ -157,13 +157,7 @@ protected:
                 road::field(*w)->clear();
                 ASSERT_NO_FATAL_FAILURE(road::check(*w, letter, numberFor(firstSeries, letter[0], valid)));
                 ASSERT_TRUE(road::onScreen(*w, "Rectangle1"));
-                for (const char* name : {"StaticText3",
-                                         "StaticText4",
-                                         "StaticText5",
-                                         "StaticText6",
-                                         "StaticText7",
-                                         "StaticText8",
-                                         "StaticText9"})
+                for (const char* name : road::kPanelLabels)
                     expectLabelShowsWhole(*w, name);
                 verdicts.insert(road::shown(*w, "StaticText9"));
                 EXPECT_TRUE(w->widget()->findChild<QLabel*>("StaticText9")->font().bold());
