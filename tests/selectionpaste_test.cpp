@@ -94,9 +94,8 @@ TEST_P(MiddleClickPaste, DropsBlanksAndRefusesWhatStillDoesNotFit)
     EXPECT_EQ(clipboard->text(QClipboard::Clipboard).toStdString(), kOnTheClipboard);
 }
 
-INSTANTIATE_TEST_SUITE_P(FirstSeries,
-                         MiddleClickPaste,
-                         ::testing::ValuesIn(kSelectionCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(FirstSeries, MiddleClickPaste, ::testing::ValuesIn(kSelectionCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 } // namespace
