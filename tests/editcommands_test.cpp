@@ -7,6 +7,7 @@
 #include "app_fixture.h"
 #include "bare_window.h"
 #include "checkwindow_road.h"
+#include "paste_cases.h"
 
 #include "controls.h"
 #include "exceptions.h"
@@ -649,30 +650,6 @@ const PasteRoute kPasteRoutes[] = {
     {"ShiftInsert", [](EditCommands& t) { t.key(Qt::Key_Insert, Qt::ShiftModifier); }},
 };
 
-struct PasteCase {
-    const char* name;
-    const char* typed;     // in the field before the paste, the caret at its end
-    const char* clipboard; // what is pasted
-    const char* text;      // the field afterwards
-};
-
-void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
-
-const PasteCase kPasteCases[] = {
-    {"GroupsWithBlanksAround", "", " 2073 1846 957 ", "20731846957"},
-    {"GroupsOfFour", "", "1234 5678 901", "12345678901"},
-    {"Tabs", "", "2073\t1846\t957", "20731846957"},
-    {"LineEndAfter", "", "20731846957\r\n", "20731846957"},
-    {"LineEndBetween", "", "2073 1846\n957", "20731846957"},
-    {"OnlyBlanks", "12", " \t\r\n", "12"},
-    {"RestOfANumberAfterTyping", "2073", " 1846 957", "20731846957"},
-    {"TooLongIsCutToWhatFits", "", "2073 1846 957 12", "20731846957"},
-    {"NoBlanksAsBefore", "", "20731846957", "20731846957"},
-    {"LetterFirstRefused", "", "X12345678901", ""},
-    {"LetterAmongGroupsRefusedWhole", "", "2073 18X6 957", ""},
-    {"RefusedKeepsWhatWasTyped", "2073", " 18-46", "2073"},
-};
-
 class PasteWithBlanks : public EditCommands, public ::testing::WithParamInterface<std::tuple<PasteRoute, PasteCase>> {};
 
 TEST_P(PasteWithBlanks, DropsThemAndRefusesWhatStillDoesNotFit)
@@ -680,12 +657,12 @@ TEST_P(PasteWithBlanks, DropsThemAndRefusesWhatStillDoesNotFit)
     const auto& [route, c] = GetParam();
     type(c.typed);
     ASSERT_EQ(field->text().toStdString(), c.typed);
-    QApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+    QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
     ASSERT_NO_FATAL_FAILURE(route.paste(*this));
     EXPECT_EQ(field->text().toStdString(), c.text);
     EXPECT_EQ(w->EditField1()->Text(), c.text);
     // The copy on the clipboard is left as it was.
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clipboard);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.pasted);
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstSeries,

@@ -5,6 +5,7 @@
 
 #include "app_fixture.h"
 #include "checkwindow_road.h"
+#include "paste_cases.h"
 
 #include "window1.h"
 
@@ -26,27 +27,7 @@ namespace {
 // click that read it instead of the selection would show.
 constexpr const char* kOnTheClipboard = "55555555555";
 
-struct SelectionCase {
-    const char* name;
-    const char* typed;     // in the field before the click, the caret at its end
-    const char* selection; // what the middle click pastes
-    const char* text;      // the field afterwards
-};
-
-void PrintTo(const SelectionCase& c, std::ostream* os) { *os << c.name; }
-
-const SelectionCase kSelectionCases[] = {
-    {"GroupsWithBlanksAround", "", " 2073 1846 957 ", "20731846957"},
-    {"Tabs", "", "2073\t1846\t957", "20731846957"},
-    {"LineEndAfter", "", "20731846957\n", "20731846957"},
-    {"LineEndBetween", "", "2073 1846\r\n957", "20731846957"},
-    {"NoBlanksAsBefore", "", "20731846957", "20731846957"},
-    {"LetterFirstRefusedWhole", "", "X12345678901", ""},
-    {"RestOfANumberAfterTypedDigits", "2073", " 1846 957", "20731846957"},
-    {"RefusedKeepsTheTypedDigits", "2073", " 18-46", "2073"},
-};
-
-class MiddleClickPaste : public AppUiTest, public ::testing::WithParamInterface<SelectionCase> {
+class MiddleClickPaste : public AppUiTest, public ::testing::WithParamInterface<PasteCase> {
 protected:
     void SetUp() override
     {
@@ -75,13 +56,13 @@ protected:
 
 TEST_P(MiddleClickPaste, DropsBlanksAndRefusesWhatStillDoesNotFit)
 {
-    const SelectionCase& c = GetParam();
+    const PasteCase& c = GetParam();
     QTest::keyClicks(field, c.typed);
     ASSERT_EQ(field->text().toStdString(), c.typed);
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->setText(kOnTheClipboard, QClipboard::Clipboard);
-    clipboard->setText(QString::fromUtf8(c.selection), QClipboard::Selection);
-    ASSERT_EQ(clipboard->text(QClipboard::Selection).toStdString(), c.selection);
+    clipboard->setText(QString::fromUtf8(c.pasted), QClipboard::Selection);
+    ASSERT_EQ(clipboard->text(QClipboard::Selection).toStdString(), c.pasted);
 
     // Right of the typed digits: the press puts the caret at their end.
     const QPoint at(field->width() - 4, field->height() / 2);
@@ -90,11 +71,11 @@ TEST_P(MiddleClickPaste, DropsBlanksAndRefusesWhatStillDoesNotFit)
     EXPECT_EQ(field->text().toStdString(), c.text);
     EXPECT_EQ(w->EditField1()->Text(), c.text);
     // Both copies are left as they were.
-    EXPECT_EQ(clipboard->text(QClipboard::Selection).toStdString(), c.selection);
+    EXPECT_EQ(clipboard->text(QClipboard::Selection).toStdString(), c.pasted);
     EXPECT_EQ(clipboard->text(QClipboard::Clipboard).toStdString(), kOnTheClipboard);
 }
 
-INSTANTIATE_TEST_SUITE_P(FirstSeries, MiddleClickPaste, ::testing::ValuesIn(kSelectionCases), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(FirstSeries, MiddleClickPaste, ::testing::ValuesIn(kPasteCases), [](const auto& info) {
     return std::string(info.param.name);
 });
 
