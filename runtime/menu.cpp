@@ -201,7 +201,7 @@ std::shared_ptr<MenuItem> MenuItem::PopUp()
     // commands act on the focused field. Program handlers are not run here;
     // the caller decides what else the choice means.
     if (chosen && chosen->Enabled())
-        editFocusedField(chosen->Name());
+        EditFocusedField(chosen->Name());
     return chosen;
 }
 

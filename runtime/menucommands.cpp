@@ -46,7 +46,7 @@ std::optional<EditCommand> EditCommandNamed(const std::string& itemName)
     return std::nullopt;
 }
 
-void editFocusedField(const std::string& name)
+void EditFocusedField(const std::string& name)
 {
     const auto command = EditCommandNamed(name);
     if (!command)
@@ -124,7 +124,7 @@ void ChooseMenuItem(const std::shared_ptr<MenuItem>& item)
         Runtime::Quit();
         return;
     }
-    editFocusedField(name);
+    EditFocusedField(name);
 }
 
 } // namespace corvanta

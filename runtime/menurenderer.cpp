@@ -4,6 +4,7 @@
 
 #include "private/menurenderer.h"
 
+#include "controls.h"
 #include "exceptions.h"
 #include "handlers.h"
 #include "menu.h"
@@ -485,6 +486,20 @@ std::shared_ptr<MenuItem> ShowPopUpMenu(const MenuItem& item)
     flushAllViews();
     auto it = actions.find(action);
     return it == actions.end() ? nullptr : it->second.lock();
+}
+
+void ShowContextualMenu(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y)
+{
+    std::shared_ptr<MenuItem> base;
+    const bool show = CallWithExceptionHandling([&] {
+        base = std::make_shared<MenuItem>();
+        base->Constructor();
+        return field->ConstructContextualMenu(field, base, x, y);
+    });
+    if (!show || !base || base->Count() == 0)
+        return;
+    // PopUp carries out the framework's own command of the chosen entry.
+    CallWithExceptionHandling([&] { base->PopUp(); });
 }
 
 } // namespace corvanta

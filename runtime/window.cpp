@@ -5,10 +5,11 @@
 #include "exceptions.h"
 #include "handlers.h"
 #include "private/accessibility.h"
-#include "private/menuhooks.h"
+#include "private/menukeyfilter.h"
 #include "private/menurenderer.h"
 #include "private/propertytypes.h"
 #include "private/qtconversions.h"
+#include "private/textfield.h"
 #include "private/windowimpl.h"
 #include "private/windowwidget.h"
 #include "runtime.h"
@@ -26,7 +27,8 @@ namespace corvanta {
 Window::Window() : d(std::make_unique<Impl>())
 {
     RequireUIThread();
-    InstallMenuHooks();
+    InstallMenuKeyFilter();
+    SetContextualMenuShower(&ShowContextualMenu);
     InstallAccessibility();
     d->widget = new WindowWidget(this);
     // Quitting follows the application's AutoQuit, not Qt's last-window rule.

@@ -17,7 +17,7 @@ std::optional<EditCommand> EditCommandNamed(const std::string& itemName);
 // The framework's own Edit command of that item name on the focused text
 // field, through the field's own methods; any other name, or no focused
 // field, does nothing.
-void editFocusedField(const std::string& name);
+void EditFocusedField(const std::string& name);
 
 // The framework's enabling pass (AutoEnable) over the items below `menu`: an
 // Edit item with AutoEnable True is enabled exactly when its command can act

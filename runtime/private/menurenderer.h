@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 class QMenuBar;
@@ -10,6 +11,7 @@ namespace corvanta {
 
 class MenuBar;
 class MenuItem;
+class TextField;
 
 // Builds a Qt menu bar for `window` that follows the model from then on, its
 // titles and entries reachable by keyboard mnemonics. The window owns the
@@ -28,5 +30,11 @@ void MenuItemChanged(const MenuItem* item, bool structure);
 // Shows the item's children as a menu at the mouse pointer until the user
 // chooses or dismisses it; the chosen entry, or nil.
 std::shared_ptr<MenuItem> ShowPopUpMenu(const MenuItem& menu);
+
+// A text field's contextual menu at a point in the field: builds the base
+// menu, lets the field's ConstructContextualMenu fill it and pops it up; the
+// chosen entry's own command is carried out. Set as the fields' contextual
+// menu shower as each window is made.
+void ShowContextualMenu(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y);
 
 } // namespace corvanta

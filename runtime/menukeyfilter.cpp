@@ -1,16 +1,14 @@
-// The menu layer's hold on the keyboard and on the controls' contextual
-// menus. The controls know nothing of menus: an application-wide event filter
-// claims the keys the items answer before any control sees them.
+// The menu layer's hold on the keyboard. The controls know nothing of menus:
+// an application-wide event filter claims the keys the items answer before
+// any control sees them.
 
-#include "private/menuhooks.h"
+#include "private/menukeyfilter.h"
 
-#include "controls.h"
 #include "exceptions.h"
 #include "handlers.h"
 #include "menu.h"
 #include "private/menucommands.h"
 #include "private/shortcuttext.h"
-#include "private/textfield.h"
 #include "window.h"
 
 #include <QAction>
@@ -167,30 +165,15 @@ private:
     }
 };
 
-void showContextualMenu(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y)
-{
-    std::shared_ptr<MenuItem> base;
-    const bool show = CallWithExceptionHandling([&] {
-        base = std::make_shared<MenuItem>();
-        base->Constructor();
-        return field->ConstructContextualMenu(field, base, x, y);
-    });
-    if (!show || !base || base->Count() == 0)
-        return;
-    // PopUp carries out the framework's own command of the chosen entry.
-    CallWithExceptionHandling([&] { base->PopUp(); });
-}
-
 } // namespace
 
-void InstallMenuHooks()
+void InstallMenuKeyFilter()
 {
     static QPointer<MenuKeyFilter> filter;
     if (filter || !QCoreApplication::instance())
         return;
     filter = new MenuKeyFilter(QCoreApplication::instance());
     QCoreApplication::instance()->installEventFilter(filter);
-    SetContextualMenuShower(&showContextualMenu);
 }
 
 } // namespace corvanta
