@@ -1,6 +1,6 @@
 // Drawing the menu model: a Qt menu bar per window that shows the bar, the
 // shortcuts of the application's bar in a window without one, and pop-up
-// menus. Every view follows the model until its widget is destroyed.
+// menus. Every view listens to the model until its widget is destroyed.
 
 #include "private/menurenderer.h"
 
@@ -8,6 +8,8 @@
 #include "exceptions.h"
 #include "handlers.h"
 #include "menu.h"
+#include "private/menucommands.h"
+#include "private/menuhooks.h"
 #include "private/mnemonics.h"
 #include "private/qtconversions.h"
 #include "private/shortcuttext.h"
@@ -104,6 +106,9 @@ protected:
     std::unordered_map<const MenuItem*, Node> nodes_;
     std::set<const MenuItem*> pending_;
     bool showing_ = false;
+
+private:
+    int listener_;
 };
 
 std::vector<MenuView*>& views()
@@ -120,7 +125,9 @@ void flushAllViews()
         QTimer::singleShot(0, v, [v] { v->flushPending(); });
 }
 
-MenuView::MenuView(std::shared_ptr<MenuBar> model, QWidget* host) : QObject(host), model_(std::move(model)), host_(host)
+MenuView::MenuView(std::shared_ptr<MenuBar> model, QWidget* host)
+    : QObject(host), model_(std::move(model)), host_(host),
+      listener_(AddMenuItemListener([this](const MenuItem& item, bool structure) { itemChanged(&item, structure); }))
 {
     views().push_back(this);
     nodes_[model_.get()].item = model_;
@@ -128,6 +135,7 @@ MenuView::MenuView(std::shared_ptr<MenuBar> model, QWidget* host) : QObject(host
 
 MenuView::~MenuView()
 {
+    RemoveMenuItemListener(listener_);
     auto& list = views();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
@@ -470,10 +478,13 @@ QObject* AttachMenuShortcuts(const std::shared_ptr<MenuBar>& bar, QWidget* windo
     return new MenuShortcuts(bar, window);
 }
 
-void MenuItemChanged(const MenuItem* item, bool structure)
+void InstallPopUpMenus()
 {
-    for (MenuView* v : std::vector<MenuView*>(views()))
-        v->itemChanged(item, structure);
+    SetPopUpHooks({
+        .enable = [](MenuItem& menu) { AutoEnableItems(menu); },
+        .show = ShowPopUpMenu,
+        .perform = [](const MenuItem& chosen) { EditFocusedField(chosen.Name()); },
+    });
 }
 
 std::shared_ptr<MenuItem> ShowPopUpMenu(const MenuItem& item)
