@@ -11,10 +11,13 @@
 #include "controls.h"
 #include "exceptions.h"
 #include "localize.h"
+#include "private/accessibility.h"
+#include "private/frameworkwidget.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,6 +26,18 @@
 #include <vector>
 
 using namespace corvanta;
+
+namespace accessibility_test {
+
+// A framework widget with a meta-object of its own, as any subclass that
+// declares Q_OBJECT has.
+class MetaPanel : public FrameworkWidget {
+    Q_OBJECT
+public:
+    using FrameworkWidget::FrameworkWidget;
+};
+
+} // namespace accessibility_test
 
 namespace {
 
@@ -370,4 +385,82 @@ TEST_F(LaidOutWindowTest, TabFollowsTheReadingOrderNotTheOrderOfMaking)
     EXPECT_EQ(visited, (std::vector<std::string>{"Near", "Beside", "Nearest", "Press", "Far", "Offset"}));
 }
 
+// --- Which widgets are the framework's -------------------------------------------
+
+// A container of the test's own inside a window's content, holding a field
+// and the label above it, made in the other order than they read.
+struct ContainerCase {
+    const char* label;
+    QWidget* (*make)(QWidget* parent);
+    std::vector<std::string> reading; // its children as the screen reader gets them
+    bool labelled;                    // whether the label heads the field
+};
+
+void PrintTo(const ContainerCase& c, std::ostream* os) { *os << c.label; }
+
+const ContainerCase kContainers[] = {
+    {"FrameworkWidgetWithItsOwnMetaObject",
+     [](QWidget* parent) -> QWidget* { return new accessibility_test::MetaPanel(parent); },
+     {"Heading", "Field"},
+     true},
+    // Qt gives the children in the order they were made, and labels nothing.
+    {"PlainQtWidget", [](QWidget* parent) { return new QWidget(parent); }, {"Field", "Heading"}, false},
+};
+
+class FrameworkWidgets : public UiTest, public ::testing::WithParamInterface<ContainerCase> {
+protected:
+    void SetUp() override
+    {
+        w = std::make_shared<BareWindow>();
+        w->Constructor();
+        container = GetParam().make(w->contentWidget());
+        container->setObjectName("Container");
+        container->setGeometry(10, 10, 200, 100);
+        field = new QLineEdit(container);
+        field->setObjectName("Field");
+        field->setGeometry(10, 40, 100, 22);
+        auto* heading = new QLabel("Heading", container);
+        heading->setObjectName("Heading");
+        heading->setGeometry(10, 10, 100, 20);
+        ConnectLabelsAndTabOrder(w->contentWidget());
+    }
+
+    std::shared_ptr<BareWindow> w;
+    QWidget* container = nullptr;
+    QLineEdit* field = nullptr;
+};
+
+TEST_P(FrameworkWidgets, OnlyTheFrameworksOwnReadWithHeadingsInReadingOrder)
+{
+    const ContainerCase& c = GetParam();
+    QAccessibleInterface* iface = accessible(container);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Client);
+    EXPECT_EQ(childObjectNames(iface), c.reading);
+    const auto labels = labelsOf(field);
+    if (c.labelled) {
+        ASSERT_EQ(labels.size(), 1u);
+        EXPECT_EQ(nameOf(labels.front()), "Heading");
+    } else {
+        EXPECT_TRUE(labels.empty()) << "the field is labelled by " << nameOf(labels.front());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Containers, FrameworkWidgets, ::testing::ValuesIn(kContainers), [](const auto& info) {
+    return std::string(info.param.label);
+});
+
+TEST(FrameworkWindows, AFrameworkWindowWithItsOwnMetaObjectIsAFrameNamedByItsTitle)
+{
+    accessibility_test::MetaPanel window;
+    window.setWindowTitle("Own meta-object");
+    InstallAccessibility();
+    QAccessibleInterface* iface = accessible(&window);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Window);
+    EXPECT_EQ(nameOf(iface), "Own meta-object");
+}
+
 } // namespace
+
+#include "accessibility_test.moc"
