@@ -301,14 +301,31 @@ protected:
         place<TextField>("Near", 10, 40, 100, 22);
         place<Label>("AboveNear", 10, 10, 100, 20);
         place<Label>("Empty", 10, 18, 100, 20);
+        // The heading gap is 16 pixels: at it, and one beyond.
+        place<TextField>("AtTheGap", 450, 276, 100, 22);
+        place<Label>("SixteenAbove", 450, 240, 100, 20);
+        place<TextField>("BeyondTheGap", 450, 356, 100, 22);
+        place<Label>("SeventeenAbove", 450, 319, 100, 20);
+        place<TextField>("LeftAtTheGap", 276, 300, 60, 20);
+        place<Label>("SixteenLeft", 200, 300, 60, 20);
+        place<TextField>("LeftBeyondTheGap", 277, 340, 60, 20);
+        place<Label>("SeventeenLeft", 200, 340, 60, 20);
+        // A panel whose controls are placed in it.
+        place<Rectangle>("Panel", 10, 250, 180, 140);
+        place<PopupMenu>("PanelPopup", 20, 285, 100, 20, "Panel");
+        place<Label>("OverPanelPopup", 20, 260, 100, 20, "Panel");
+        place<TextField>("PanelField", 20, 345, 100, 22, "Panel");
+        place<Label>("OverPanelField", 20, 320, 100, 20, "Panel");
     }
 
 private:
     template <class T>
-    void place(const std::string& name, int left, int top, int width, int height)
+    void place(const std::string& name, int left, int top, int width, int height, const char* panel = "")
     {
         CreateControl<T>(name);
         auto control = Registered<T>(name);
+        if (*panel)
+            control->SetProperties(PropertyList({{"InitialParent", panel}}));
         control->SetLeft(left);
         control->SetTop(top);
         control->SetWidth(width);
@@ -347,6 +364,12 @@ const RuleCase kRules[] = {
     {"LabelTooFarAbove", "Far", ""},                          // 20 pixels above
     {"LabelAboveButNotAcross", "Offset", ""},                 // 5 pixels above, to the left, on another line
     {"AButtonKeepsItsCaption", "Press", ""},                  // a label 4 pixels above
+    {"LabelExactlyTheHeadingGapAbove", "AtTheGap", "SixteenAbove"},
+    {"LabelOnePixelBeyondTheHeadingGapAbove", "BeyondTheGap", ""},
+    {"LabelExactlyTheHeadingGapLeft", "LeftAtTheGap", "SixteenLeft"},
+    {"LabelOnePixelBeyondTheHeadingGapLeft", "LeftBeyondTheGap", ""},
+    {"PopupInAPanel", "PanelPopup", "OverPanelPopup"},
+    {"FieldInAPanel", "PanelField", "OverPanelField"},
 };
 
 class HeadingRules : public LaidOutWindowTest, public ::testing::WithParamInterface<RuleCase> {};
@@ -459,6 +482,30 @@ TEST(FrameworkWindows, AFrameworkWindowWithItsOwnMetaObjectIsAFrameNamedByItsTit
     ASSERT_NE(iface, nullptr);
     EXPECT_EQ(iface->role(), QAccessible::Window);
     EXPECT_EQ(nameOf(iface), "Own meta-object");
+}
+
+// A line's middle is set by its first widget: here 100 + 20 / 2. A label
+// whose top is one pixel above it stands on the line and, being further
+// left, reads first; one whose top is at the middle starts the next line.
+TEST(ReadingOrderLines, LabelsWhoseTopsStraddleALinesMiddleReadOnEitherLine)
+{
+    FrameworkWidget panel;
+    panel.resize(300, 200);
+    InstallAccessibility();
+    const struct {
+        const char* name;
+        QRect geometry;
+    } widgets[] = {
+        {"NextLine", {0, 110, 40, 20}},
+        {"Line", {100, 100, 50, 20}},
+        {"SameLine", {10, 109, 40, 20}},
+    };
+    for (const auto& [name, geometry] : widgets) {
+        auto* label = new QLabel(name, &panel);
+        label->setObjectName(name);
+        label->setGeometry(geometry);
+    }
+    EXPECT_EQ(childObjectNames(accessible(&panel)), (std::vector<std::string>{"SameLine", "Line", "NextLine"}));
 }
 
 } // namespace
