@@ -66,6 +66,29 @@ void applyProperties(QAction* action, QMenu* menu, const MenuItem& item, const Q
 
 bool drawnAsMenu(const MenuItem& item, bool topLevel) { return topLevel || item.Count() > 0; }
 
+// QMenu draws no separator at the top or the bottom of a menu or right after
+// another, yet tells assistive technology that such a separator is showing,
+// with no place on screen. So only the separators that are drawn are shown:
+// each one that stands between two shown entries, once. `entries` are a
+// menu's actions in order, each with whether the model shows it.
+void showDrawnSeparators(const std::vector<std::pair<QAction*, bool>>& entries)
+{
+    QAction* waiting = nullptr;
+    bool entryBefore = false;
+    for (const auto& [action, shown] : entries) {
+        if (action->isSeparator()) {
+            action->setVisible(false);
+            if (shown && entryBefore && !waiting)
+                waiting = action;
+        } else if (shown) {
+            if (waiting)
+                waiting->setVisible(true);
+            waiting = nullptr;
+            entryBefore = true;
+        }
+    }
+}
+
 bool menuIsOpen() { return QApplication::activePopupWidget() != nullptr; }
 
 // One view of one model menu bar, kept in step with the model. It lives as a
@@ -322,6 +345,22 @@ private:
                 fill(child, submenu, false);
         }
         label(parent.get());
+        showSeparators(parent.get());
+    }
+
+    void showSeparators(const MenuItem* parent)
+    {
+        const Node* p = node(parent);
+        if (!p)
+            return;
+        std::vector<std::pair<QAction*, bool>> entries;
+        for (const MenuItem* key : p->kids) {
+            Node* n = node(key);
+            auto item = n ? n->item.lock() : nullptr;
+            if (item && n->action)
+                entries.emplace_back(n->action, item->Visible());
+        }
+        showDrawnSeparators(entries);
     }
 
     QMenu* newMenu(const MenuItem& item, QWidget* container, bool topLevel)
@@ -376,8 +415,10 @@ private:
         MenuView::refresh(key);
         if (Node* n = node(key))
             if (auto item = n->item.lock())
-                if (auto parent = item->Parent())
+                if (auto parent = item->Parent()) {
                     label(parent.get());
+                    showSeparators(parent.get());
+                }
     }
 
     void clearKids(const MenuItem* key, QWidget* container)
@@ -457,6 +498,10 @@ void fillPopUp(QMenu* menu, const MenuItem& item, std::map<QAction*, std::weak_p
             actions[action] = child;
         }
     }
+    std::vector<std::pair<QAction*, bool>> entries;
+    for (QAction* action : menu->actions())
+        entries.emplace_back(action, action->isVisible());
+    showDrawnSeparators(entries);
 }
 
 } // namespace

@@ -11,14 +11,19 @@
 #include "controls.h"
 #include "exceptions.h"
 #include "localize.h"
+#include "menubar1.h"
 #include "private/accessibility.h"
 #include "private/frameworkwidget.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -276,6 +281,130 @@ TEST_P(AccessiblePanel, TheResultReadsInReadingOrder)
 }
 
 INSTANTIATE_TEST_SUITE_P(CheckWindows, AccessiblePanel, ::testing::ValuesIn(kPanels), [](const auto& info) {
+    return std::string(info.param.label);
+});
+
+// --- Menus ---------------------------------------------------------------------
+
+// A menu's entries as a screen reader finds them while the menu is open,
+// after the program has changed the menu bar.
+struct MenuCase {
+    const char* label;
+    const char* menu;
+    bool openEvent;                // the App's Open event has run
+    std::vector<const char*> hide; // entries the program hides
+    std::vector<const char*> showing;
+};
+
+void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.label; }
+
+const MenuCase kMenus[] = {
+    {"HelpAsBuilt", "HelpMenu", false, {}, {"HelpCorvantaLeggimi", "UntitledSeparator2", "FileInfo"}},
+    // Open takes the separator after the read-me away: the one left ends the menu.
+    {"HelpAfterOpen", "HelpMenu", true, {}, {"HelpCorvantaLeggimi", "FileInfo"}},
+    {"HelpFirstEntryHidden", "HelpMenu", false, {"HelpCorvantaLeggimi"}, {"FileInfo"}},
+    {"FileLastEntryHidden", "FileMenu", false, {"FileQuit"}, {"FileClose"}},
+    {"EditSeparatorsMeet",
+     "EditMenu",
+     false,
+     {"EditCut", "EditCopy", "EditPaste", "EditClear"},
+     {"EditUndo", "UntitledMenu1", "EditSelectAll"}},
+    {"EditAllButOneHidden",
+     "EditMenu",
+     false,
+     {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"},
+     {"EditSelectAll"}},
+};
+
+// The entries of an open menu that read as showing ("-" for a separator),
+// each checked to be on screen exactly when it reads so.
+std::vector<std::string> showingEntries(QMenu* menu)
+{
+    std::vector<std::string> showing;
+    QAccessibleInterface* iface = accessible(menu);
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* entry = iface->child(i);
+        if (!entry) {
+            ADD_FAILURE() << "no entry " << i;
+            continue;
+        }
+        const bool separator = entry->role() == QAccessible::Separator;
+        const std::string name = separator ? "-" : nameOf(entry);
+        // A reader takes an entry that is not invisible for one on screen.
+        EXPECT_EQ(entry->state().invisible, entry->rect().isEmpty()) << "entry " << i << " (" << name << ")";
+        if (!entry->state().invisible)
+            showing.push_back(name);
+    }
+    return showing;
+}
+
+// The first-series window under a menu bar built for the test, which is the
+// application's too: the Open event's changes stay inside the test.
+class AccessibleMenuBar : public AccessibleWindows {
+protected:
+    void SetUp() override
+    {
+        AccessibleWindows::SetUp();
+        bar = std::make_shared<MenuBar1>();
+        bar->Constructor();
+        app->SetMenuBar(bar);
+        w = open(Which::FirstSeries);
+        ASSERT_NE(w, nullptr);
+        w->SetMenuBar(bar);
+    }
+
+    std::shared_ptr<MenuBar1> bar;
+    std::shared_ptr<Window> w;
+};
+
+class AccessibleMenus : public AccessibleMenuBar, public ::testing::WithParamInterface<MenuCase> {};
+
+TEST_P(AccessibleMenus, AnEntryReadsAsShowingExactlyWhenItIsDrawn)
+{
+    const MenuCase& c = GetParam();
+    if (c.openEvent)
+        app->Event_Open();
+    for (const char* name : c.hide)
+        NotNil(bar->Lookup(name), name)->SetVisible(false);
+    QMenu* menu = nullptr;
+    // The bar the window shows now (the one it had waits to be deleted).
+    auto* drawn = qobject_cast<QMenuBar*>(w->widget()->layout()->menuBar());
+    ASSERT_NE(drawn, nullptr);
+    for (QAction* title : drawn->actions())
+        if (title->menu() && title->menu()->title().remove('&').toStdString() == bar->Lookup(c.menu)->Text())
+            menu = title->menu();
+    ASSERT_NE(menu, nullptr) << "no drawn menu " << c.menu;
+    menu->popup(QPoint(10, 10));
+    ASSERT_TRUE(menu->isVisible());
+
+    std::vector<std::string> expected;
+    for (const char* name : c.showing) {
+        const auto item = NotNil(bar->Lookup(name), name);
+        expected.push_back(item->IsSeparator() ? "-" : item->Text());
+    }
+    const std::vector<std::string> showing = showingEntries(menu);
+    menu->close();
+    EXPECT_EQ(showing, expected);
+}
+
+// A menu that pops up (the contextual Edit menu is one) reads the same way.
+TEST_F(AccessibleMenuBar, APoppedUpMenuReadsOnlyTheEntriesItDraws)
+{
+    app->Event_Open();
+    auto help = bar->Lookup("HelpMenu")->Clone();
+    std::vector<std::string> showing;
+    QTimer::singleShot(0, [&showing] {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        showing = showingEntries(popup);
+        QTest::keyClick(popup, Qt::Key_Escape);
+    });
+    EXPECT_EQ(help->PopUp(), nullptr);
+    EXPECT_EQ(showing,
+              (std::vector<std::string>{help->Child("HelpCorvantaLeggimi")->Text(), help->Child("FileInfo")->Text()}));
+}
+
+INSTANTIATE_TEST_SUITE_P(MenuBar, AccessibleMenus, ::testing::ValuesIn(kMenus), [](const auto& info) {
     return std::string(info.param.label);
 });
 
