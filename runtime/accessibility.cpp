@@ -1,5 +1,7 @@
 #include "private/accessibility.h"
 
+#include "private/frameworkwidget.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -17,13 +19,14 @@ namespace corvanta {
 
 namespace {
 
-// The check windows keep about a dozen pixels between a heading and the
-// control below it; a label further off heads nothing.
+// The heading gap: a label heads a control only when at most this many pixels
+// lie between them, the label above it or before it on its line. A heading
+// sits close to what it names; a label further off is text in its own right.
 constexpr int kMostHeadingGap = 16;
 
-// The framework draws windows, their content and some controls with plain
-// QWidgets; Qt reads all of those as nameless fillers.
-bool isPlainWidget(const QWidget* widget) { return widget->metaObject() == &QWidget::staticMetaObject; }
+// The framework draws windows, their content and some controls itself; Qt
+// would read all of those as nameless fillers.
+bool isFrameworkWidget(const QObject* object) { return dynamic_cast<const FrameworkWidget*>(object) != nullptr; }
 
 // The child widgets that assistive technology sees, as Qt counts them:
 // neither windows (pop-ups, menus) nor Qt's own helpers.
@@ -67,20 +70,20 @@ private:
     QList<QWidget*> children() const { return InReadingOrder(childWidgetsOf(widget())); }
 };
 
-QAccessibleInterface* frameworkWidgetFactory(const QString& className, QObject* object)
+// Qt asks with the most derived class's name first, so a framework widget
+// is answered whatever meta-object it has.
+QAccessibleInterface* frameworkWidgetFactory(const QString&, QObject* object)
 {
-    if (className != QLatin1String("QWidget") || !object || !object->isWidgetType())
+    if (!object || !isFrameworkWidget(object))
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
-    if (!isPlainWidget(widget))
-        return nullptr;
     // A top-level one is one of the framework's windows; its name is its title.
     return new ReadingOrderWidget(widget, widget->isWindow() ? QAccessible::Window : QAccessible::Client);
 }
 
-// The label that heads `control`: the nearest one ending at most a few
-// pixels above it and overlapping it across, or standing at most as far to
-// its left on the same line.
+// The label that heads `control`: the nearest one ending at most the heading
+// gap above it and overlapping it across, or ending at most as far to its
+// left on the same line.
 QLabel* headingOf(const QWidget* control, const QList<QLabel*>& labels)
 {
     const QRect c = control->geometry();
@@ -122,7 +125,7 @@ void connectLabels(QWidget* container)
             labels.append(label);
         else if (needsHeading(widget))
             controls.append(widget);
-        else if (isPlainWidget(widget))
+        else if (isFrameworkWidget(widget))
             connectLabels(widget);
     }
     // Qt finds a control's labels among its siblings.
@@ -136,7 +139,7 @@ void collectTabStops(QWidget* container, QList<QWidget*>& stops)
     for (QWidget* widget : InReadingOrder(childWidgetsOf(container))) {
         if (widget->focusPolicy() & Qt::TabFocus)
             stops.append(widget);
-        else if (isPlainWidget(widget))
+        else if (isFrameworkWidget(widget))
             collectTabStops(widget, stops);
     }
 }

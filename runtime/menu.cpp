@@ -1,15 +1,16 @@
 // The menu model: items, their properties and their tree. Every change is
-// passed on to the views that draw it.
+// told to the listeners that registered (the views that draw it); the model
+// knows nothing of them.
 
 #include "menu.h"
 
 #include "exceptions.h"
 #include "handlers.h"
-#include "private/menucommands.h"
-#include "private/menurenderer.h"
+#include "private/menuhooks.h"
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace corvanta {
 
@@ -31,6 +32,40 @@ MenuItem::PopUpChooser& popUpChooser()
 {
     static MenuItem::PopUpChooser chooser;
     return chooser;
+}
+
+PopUpHooks& popUpHooks()
+{
+    static PopUpHooks hooks;
+    return hooks;
+}
+
+struct Listeners {
+    int lastId = 0;
+    // Shared, so a listener that removes itself is not destroyed mid-call.
+    std::vector<std::pair<int, std::shared_ptr<const MenuItemListener>>> list;
+};
+
+Listeners& listeners()
+{
+    static Listeners l;
+    return l;
+}
+
+void tellListeners(const MenuItem& item, bool structure)
+{
+    std::vector<int> ids;
+    for (const auto& entry : listeners().list)
+        ids.push_back(entry.first);
+    for (int id : ids) {
+        const auto& list = listeners().list;
+        const auto it = std::find_if(list.begin(), list.end(), [id](const auto& entry) { return entry.first == id; });
+        if (it == list.end())
+            continue;
+        const std::shared_ptr<const MenuItemListener> listener = it->second;
+        if (*listener)
+            (*listener)(item, structure);
+    }
 }
 
 } // namespace
@@ -189,19 +224,20 @@ std::shared_ptr<MenuItem> MenuItem::PopUp()
 {
     RequireUIThread();
     const std::shared_ptr<MenuItem> self = shared_from_this();
+    const PopUpHooks hooks = popUpHooks();
     // The entries follow the enabling rule of the menu bar's.
-    AutoEnableItems(*this);
+    if (hooks.enable)
+        hooks.enable(*this);
     std::shared_ptr<MenuItem> chosen;
-    if (const PopUpChooser& chooser = popUpChooser()) {
+    if (const PopUpChooser& chooser = popUpChooser())
         chosen = chooser(self);
-    } else {
-        chosen = ShowPopUpMenu(*this);
-    }
+    else if (hooks.show)
+        chosen = hooks.show(*this);
     // A contextual Edit menu is expected to work: the framework's own Edit
     // commands act on the focused field. Program handlers are not run here;
     // the caller decides what else the choice means.
-    if (chosen && chosen->Enabled())
-        EditFocusedField(chosen->Name());
+    if (chosen && chosen->Enabled() && hooks.perform)
+        hooks.perform(*chosen);
     return chosen;
 }
 
@@ -225,7 +261,24 @@ void MenuItem::SetPopUpChooserForTesting(PopUpChooser chooser) { popUpChooser() 
 
 std::shared_ptr<MenuItem> MenuItem::newOfSameClass() const { return std::make_shared<MenuItem>(); }
 
-void MenuItem::changed(bool structure) { MenuItemChanged(this, structure); }
+void MenuItem::changed(bool structure) { tellListeners(*this, structure); }
+
+int AddMenuItemListener(MenuItemListener listener)
+{
+    Listeners& l = listeners();
+    const int id = ++l.lastId;
+    l.list.emplace_back(id, std::make_shared<const MenuItemListener>(std::move(listener)));
+    return id;
+}
+
+void RemoveMenuItemListener(int id)
+{
+    auto& list = listeners().list;
+    list.erase(std::remove_if(list.begin(), list.end(), [id](const auto& entry) { return entry.first == id; }),
+               list.end());
+}
+
+void SetPopUpHooks(PopUpHooks hooks) { popUpHooks() = std::move(hooks); }
 
 std::shared_ptr<MenuItem> QuitMenuItem::newOfSameClass() const { return std::make_shared<QuitMenuItem>(); }
 

@@ -1,6 +1,6 @@
 // Drawing the menu model: a Qt menu bar per window that shows the bar, the
 // shortcuts of the application's bar in a window without one, and pop-up
-// menus. Every view follows the model until its widget is destroyed.
+// menus. Every view listens to the model until its widget is destroyed.
 
 #include "private/menurenderer.h"
 
@@ -8,6 +8,8 @@
 #include "exceptions.h"
 #include "handlers.h"
 #include "menu.h"
+#include "private/menucommands.h"
+#include "private/menuhooks.h"
 #include "private/mnemonics.h"
 #include "private/qtconversions.h"
 #include "private/shortcuttext.h"
@@ -64,6 +66,29 @@ void applyProperties(QAction* action, QMenu* menu, const MenuItem& item, const Q
 
 bool drawnAsMenu(const MenuItem& item, bool topLevel) { return topLevel || item.Count() > 0; }
 
+// QMenu draws no separator at the top or the bottom of a menu or right after
+// another, yet tells assistive technology that such a separator is showing,
+// with no place on screen. So only the separators that are drawn are shown:
+// each one that stands between two shown entries, once. `entries` are a
+// menu's actions in order, each with whether the model shows it.
+void showDrawnSeparators(const std::vector<std::pair<QAction*, bool>>& entries)
+{
+    QAction* waiting = nullptr;
+    bool entryBefore = false;
+    for (const auto& [action, shown] : entries) {
+        if (action->isSeparator()) {
+            action->setVisible(false);
+            if (shown && entryBefore && !waiting)
+                waiting = action;
+        } else if (shown) {
+            if (waiting)
+                waiting->setVisible(true);
+            waiting = nullptr;
+            entryBefore = true;
+        }
+    }
+}
+
 bool menuIsOpen() { return QApplication::activePopupWidget() != nullptr; }
 
 // One view of one model menu bar, kept in step with the model. It lives as a
@@ -104,6 +129,9 @@ protected:
     std::unordered_map<const MenuItem*, Node> nodes_;
     std::set<const MenuItem*> pending_;
     bool showing_ = false;
+
+private:
+    int listener_;
 };
 
 std::vector<MenuView*>& views()
@@ -120,7 +148,9 @@ void flushAllViews()
         QTimer::singleShot(0, v, [v] { v->flushPending(); });
 }
 
-MenuView::MenuView(std::shared_ptr<MenuBar> model, QWidget* host) : QObject(host), model_(std::move(model)), host_(host)
+MenuView::MenuView(std::shared_ptr<MenuBar> model, QWidget* host)
+    : QObject(host), model_(std::move(model)), host_(host),
+      listener_(AddMenuItemListener([this](const MenuItem& item, bool structure) { itemChanged(&item, structure); }))
 {
     views().push_back(this);
     nodes_[model_.get()].item = model_;
@@ -128,6 +158,7 @@ MenuView::MenuView(std::shared_ptr<MenuBar> model, QWidget* host) : QObject(host
 
 MenuView::~MenuView()
 {
+    RemoveMenuItemListener(listener_);
     auto& list = views();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
@@ -314,6 +345,22 @@ private:
                 fill(child, submenu, false);
         }
         label(parent.get());
+        showSeparators(parent.get());
+    }
+
+    void showSeparators(const MenuItem* parent)
+    {
+        const Node* p = node(parent);
+        if (!p)
+            return;
+        std::vector<std::pair<QAction*, bool>> entries;
+        for (const MenuItem* key : p->kids) {
+            Node* n = node(key);
+            auto item = n ? n->item.lock() : nullptr;
+            if (item && n->action)
+                entries.emplace_back(n->action, item->Visible());
+        }
+        showDrawnSeparators(entries);
     }
 
     QMenu* newMenu(const MenuItem& item, QWidget* container, bool topLevel)
@@ -368,8 +415,10 @@ private:
         MenuView::refresh(key);
         if (Node* n = node(key))
             if (auto item = n->item.lock())
-                if (auto parent = item->Parent())
+                if (auto parent = item->Parent()) {
                     label(parent.get());
+                    showSeparators(parent.get());
+                }
     }
 
     void clearKids(const MenuItem* key, QWidget* container)
@@ -449,6 +498,10 @@ void fillPopUp(QMenu* menu, const MenuItem& item, std::map<QAction*, std::weak_p
             actions[action] = child;
         }
     }
+    std::vector<std::pair<QAction*, bool>> entries;
+    for (QAction* action : menu->actions())
+        entries.emplace_back(action, action->isVisible());
+    showDrawnSeparators(entries);
 }
 
 } // namespace
@@ -470,10 +523,13 @@ QObject* AttachMenuShortcuts(const std::shared_ptr<MenuBar>& bar, QWidget* windo
     return new MenuShortcuts(bar, window);
 }
 
-void MenuItemChanged(const MenuItem* item, bool structure)
+void InstallPopUpMenus()
 {
-    for (MenuView* v : std::vector<MenuView*>(views()))
-        v->itemChanged(item, structure);
+    SetPopUpHooks({
+        .enable = [](MenuItem& menu) { AutoEnableItems(menu); },
+        .show = ShowPopUpMenu,
+        .perform = [](const MenuItem& chosen) { EditFocusedField(chosen.Name()); },
+    });
 }
 
 std::shared_ptr<MenuItem> ShowPopUpMenu(const MenuItem& item)

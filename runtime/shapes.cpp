@@ -2,6 +2,7 @@
 
 #include "handlers.h"
 #include "picture.h"
+#include "private/frameworkwidget.h"
 #include "private/propertytypes.h"
 #include "private/qtconversions.h"
 
@@ -24,9 +25,9 @@ struct RectLook {
     std::int64_t borderWidth = 1;
 };
 
-class RectangleWidget : public QWidget {
+class RectangleWidget : public FrameworkWidget {
 public:
-    using QWidget::QWidget;
+    using FrameworkWidget::FrameworkWidget;
     RectLook look;
 
 protected:
@@ -137,9 +138,9 @@ std::optional<BoundProperty> Rectangle::property(const std::string& name)
 
 namespace {
 
-class CanvasWidget : public QWidget {
+class CanvasWidget : public FrameworkWidget {
 public:
-    using QWidget::QWidget;
+    using FrameworkWidget::FrameworkWidget;
     std::shared_ptr<Picture> picture;
     bool transparent = true;
     bool eraseBackground = true;
@@ -224,9 +225,9 @@ std::optional<BoundProperty> Canvas::property(const std::string& name)
 namespace {
 
 // Shows its picture centred, shrunk to fit when it is larger than the well.
-class ImageWellWidget : public QWidget {
+class ImageWellWidget : public FrameworkWidget {
 public:
-    using QWidget::QWidget;
+    using FrameworkWidget::FrameworkWidget;
     std::shared_ptr<Picture> picture;
 
 protected:

@@ -29,6 +29,7 @@ Window::Window() : d(std::make_unique<Impl>())
     RequireUIThread();
     InstallMenuKeyFilter();
     SetContextualMenuShower(&ShowContextualMenu);
+    InstallPopUpMenus();
     InstallAccessibility();
     d->widget = new WindowWidget(this);
     // Quitting follows the application's AutoQuit, not Qt's last-window rule.

@@ -11,11 +11,19 @@
 #include "controls.h"
 #include "exceptions.h"
 #include "localize.h"
+#include "menubar1.h"
+#include "private/accessibility.h"
+#include "private/frameworkwidget.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -23,6 +31,18 @@
 #include <vector>
 
 using namespace corvanta;
+
+namespace accessibility_test {
+
+// A framework widget with a meta-object of its own, as any subclass that
+// declares Q_OBJECT has.
+class MetaPanel : public FrameworkWidget {
+    Q_OBJECT
+public:
+    using FrameworkWidget::FrameworkWidget;
+};
+
+} // namespace accessibility_test
 
 namespace {
 
@@ -264,6 +284,130 @@ INSTANTIATE_TEST_SUITE_P(CheckWindows, AccessiblePanel, ::testing::ValuesIn(kPan
     return std::string(info.param.label);
 });
 
+// --- Menus ---------------------------------------------------------------------
+
+// A menu's entries as a screen reader finds them while the menu is open,
+// after the program has changed the menu bar.
+struct MenuCase {
+    const char* label;
+    const char* menu;
+    bool openEvent;                // the App's Open event has run
+    std::vector<const char*> hide; // entries the program hides
+    std::vector<const char*> showing;
+};
+
+void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.label; }
+
+const MenuCase kMenus[] = {
+    {"HelpAsBuilt", "HelpMenu", false, {}, {"HelpCorvantaLeggimi", "UntitledSeparator2", "FileInfo"}},
+    // Open takes the separator after the read-me away: the one left ends the menu.
+    {"HelpAfterOpen", "HelpMenu", true, {}, {"HelpCorvantaLeggimi", "FileInfo"}},
+    {"HelpFirstEntryHidden", "HelpMenu", false, {"HelpCorvantaLeggimi"}, {"FileInfo"}},
+    {"FileLastEntryHidden", "FileMenu", false, {"FileQuit"}, {"FileClose"}},
+    {"EditSeparatorsMeet",
+     "EditMenu",
+     false,
+     {"EditCut", "EditCopy", "EditPaste", "EditClear"},
+     {"EditUndo", "UntitledMenu1", "EditSelectAll"}},
+    {"EditAllButOneHidden",
+     "EditMenu",
+     false,
+     {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"},
+     {"EditSelectAll"}},
+};
+
+// The entries of an open menu that read as showing ("-" for a separator),
+// each checked to be on screen exactly when it reads so.
+std::vector<std::string> showingEntries(QMenu* menu)
+{
+    std::vector<std::string> showing;
+    QAccessibleInterface* iface = accessible(menu);
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* entry = iface->child(i);
+        if (!entry) {
+            ADD_FAILURE() << "no entry " << i;
+            continue;
+        }
+        const bool separator = entry->role() == QAccessible::Separator;
+        const std::string name = separator ? "-" : nameOf(entry);
+        // A reader takes an entry that is not invisible for one on screen.
+        EXPECT_EQ(entry->state().invisible, entry->rect().isEmpty()) << "entry " << i << " (" << name << ")";
+        if (!entry->state().invisible)
+            showing.push_back(name);
+    }
+    return showing;
+}
+
+// The first-series window under a menu bar built for the test, which is the
+// application's too: the Open event's changes stay inside the test.
+class AccessibleMenuBar : public AccessibleWindows {
+protected:
+    void SetUp() override
+    {
+        AccessibleWindows::SetUp();
+        bar = std::make_shared<MenuBar1>();
+        bar->Constructor();
+        app->SetMenuBar(bar);
+        w = open(Which::FirstSeries);
+        ASSERT_NE(w, nullptr);
+        w->SetMenuBar(bar);
+    }
+
+    std::shared_ptr<MenuBar1> bar;
+    std::shared_ptr<Window> w;
+};
+
+class AccessibleMenus : public AccessibleMenuBar, public ::testing::WithParamInterface<MenuCase> {};
+
+TEST_P(AccessibleMenus, AnEntryReadsAsShowingExactlyWhenItIsDrawn)
+{
+    const MenuCase& c = GetParam();
+    if (c.openEvent)
+        app->Event_Open();
+    for (const char* name : c.hide)
+        NotNil(bar->Lookup(name), name)->SetVisible(false);
+    QMenu* menu = nullptr;
+    // The bar the window shows now (the one it had waits to be deleted).
+    auto* drawn = qobject_cast<QMenuBar*>(w->widget()->layout()->menuBar());
+    ASSERT_NE(drawn, nullptr);
+    for (QAction* title : drawn->actions())
+        if (title->menu() && title->menu()->title().remove('&').toStdString() == bar->Lookup(c.menu)->Text())
+            menu = title->menu();
+    ASSERT_NE(menu, nullptr) << "no drawn menu " << c.menu;
+    menu->popup(QPoint(10, 10));
+    ASSERT_TRUE(menu->isVisible());
+
+    std::vector<std::string> expected;
+    for (const char* name : c.showing) {
+        const auto item = NotNil(bar->Lookup(name), name);
+        expected.push_back(item->IsSeparator() ? "-" : item->Text());
+    }
+    const std::vector<std::string> showing = showingEntries(menu);
+    menu->close();
+    EXPECT_EQ(showing, expected);
+}
+
+// A menu that pops up (the contextual Edit menu is one) reads the same way.
+TEST_F(AccessibleMenuBar, APoppedUpMenuReadsOnlyTheEntriesItDraws)
+{
+    app->Event_Open();
+    auto help = bar->Lookup("HelpMenu")->Clone();
+    std::vector<std::string> showing;
+    QTimer::singleShot(0, [&showing] {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        showing = showingEntries(popup);
+        QTest::keyClick(popup, Qt::Key_Escape);
+    });
+    EXPECT_EQ(help->PopUp(), nullptr);
+    EXPECT_EQ(showing,
+              (std::vector<std::string>{help->Child("HelpCorvantaLeggimi")->Text(), help->Child("FileInfo")->Text()}));
+}
+
+INSTANTIATE_TEST_SUITE_P(MenuBar, AccessibleMenus, ::testing::ValuesIn(kMenus), [](const auto& info) {
+    return std::string(info.param.label);
+});
+
 // --- The rules, on a window of the test's own ----------------------------------
 
 // Controls made in an order other than the reading order, each placed to meet
@@ -286,14 +430,31 @@ protected:
         place<TextField>("Near", 10, 40, 100, 22);
         place<Label>("AboveNear", 10, 10, 100, 20);
         place<Label>("Empty", 10, 18, 100, 20);
+        // The heading gap is 16 pixels: at it, and one beyond.
+        place<TextField>("AtTheGap", 450, 276, 100, 22);
+        place<Label>("SixteenAbove", 450, 240, 100, 20);
+        place<TextField>("BeyondTheGap", 450, 356, 100, 22);
+        place<Label>("SeventeenAbove", 450, 319, 100, 20);
+        place<TextField>("LeftAtTheGap", 276, 300, 60, 20);
+        place<Label>("SixteenLeft", 200, 300, 60, 20);
+        place<TextField>("LeftBeyondTheGap", 277, 340, 60, 20);
+        place<Label>("SeventeenLeft", 200, 340, 60, 20);
+        // A panel whose controls are placed in it.
+        place<Rectangle>("Panel", 10, 250, 180, 140);
+        place<PopupMenu>("PanelPopup", 20, 285, 100, 20, "Panel");
+        place<Label>("OverPanelPopup", 20, 260, 100, 20, "Panel");
+        place<TextField>("PanelField", 20, 345, 100, 22, "Panel");
+        place<Label>("OverPanelField", 20, 320, 100, 20, "Panel");
     }
 
 private:
     template <class T>
-    void place(const std::string& name, int left, int top, int width, int height)
+    void place(const std::string& name, int left, int top, int width, int height, const char* panel = "")
     {
         CreateControl<T>(name);
         auto control = Registered<T>(name);
+        if (*panel)
+            control->SetProperties(PropertyList({{"InitialParent", panel}}));
         control->SetLeft(left);
         control->SetTop(top);
         control->SetWidth(width);
@@ -332,6 +493,12 @@ const RuleCase kRules[] = {
     {"LabelTooFarAbove", "Far", ""},                          // 20 pixels above
     {"LabelAboveButNotAcross", "Offset", ""},                 // 5 pixels above, to the left, on another line
     {"AButtonKeepsItsCaption", "Press", ""},                  // a label 4 pixels above
+    {"LabelExactlyTheHeadingGapAbove", "AtTheGap", "SixteenAbove"},
+    {"LabelOnePixelBeyondTheHeadingGapAbove", "BeyondTheGap", ""},
+    {"LabelExactlyTheHeadingGapLeft", "LeftAtTheGap", "SixteenLeft"},
+    {"LabelOnePixelBeyondTheHeadingGapLeft", "LeftBeyondTheGap", ""},
+    {"PopupInAPanel", "PanelPopup", "OverPanelPopup"},
+    {"FieldInAPanel", "PanelField", "OverPanelField"},
 };
 
 class HeadingRules : public LaidOutWindowTest, public ::testing::WithParamInterface<RuleCase> {};
@@ -370,4 +537,106 @@ TEST_F(LaidOutWindowTest, TabFollowsTheReadingOrderNotTheOrderOfMaking)
     EXPECT_EQ(visited, (std::vector<std::string>{"Near", "Beside", "Nearest", "Press", "Far", "Offset"}));
 }
 
+// --- Which widgets are the framework's -------------------------------------------
+
+// A container of the test's own inside a window's content, holding a field
+// and the label above it, made in the other order than they read.
+struct ContainerCase {
+    const char* label;
+    QWidget* (*make)(QWidget* parent);
+    std::vector<std::string> reading; // its children as the screen reader gets them
+    bool labelled;                    // whether the label heads the field
+};
+
+void PrintTo(const ContainerCase& c, std::ostream* os) { *os << c.label; }
+
+const ContainerCase kContainers[] = {
+    {"FrameworkWidgetWithItsOwnMetaObject",
+     [](QWidget* parent) -> QWidget* { return new accessibility_test::MetaPanel(parent); },
+     {"Heading", "Field"},
+     true},
+    // Qt gives the children in the order they were made, and labels nothing.
+    {"PlainQtWidget", [](QWidget* parent) { return new QWidget(parent); }, {"Field", "Heading"}, false},
+};
+
+class FrameworkWidgets : public UiTest, public ::testing::WithParamInterface<ContainerCase> {
+protected:
+    void SetUp() override
+    {
+        w = std::make_shared<BareWindow>();
+        w->Constructor();
+        container = GetParam().make(w->contentWidget());
+        container->setObjectName("Container");
+        container->setGeometry(10, 10, 200, 100);
+        field = new QLineEdit(container);
+        field->setObjectName("Field");
+        field->setGeometry(10, 40, 100, 22);
+        auto* heading = new QLabel("Heading", container);
+        heading->setObjectName("Heading");
+        heading->setGeometry(10, 10, 100, 20);
+        ConnectLabelsAndTabOrder(w->contentWidget());
+    }
+
+    std::shared_ptr<BareWindow> w;
+    QWidget* container = nullptr;
+    QLineEdit* field = nullptr;
+};
+
+TEST_P(FrameworkWidgets, OnlyTheFrameworksOwnReadWithHeadingsInReadingOrder)
+{
+    const ContainerCase& c = GetParam();
+    QAccessibleInterface* iface = accessible(container);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Client);
+    EXPECT_EQ(childObjectNames(iface), c.reading);
+    const auto labels = labelsOf(field);
+    if (c.labelled) {
+        ASSERT_EQ(labels.size(), 1u);
+        EXPECT_EQ(nameOf(labels.front()), "Heading");
+    } else {
+        EXPECT_TRUE(labels.empty()) << "the field is labelled by " << nameOf(labels.front());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Containers, FrameworkWidgets, ::testing::ValuesIn(kContainers), [](const auto& info) {
+    return std::string(info.param.label);
+});
+
+TEST(FrameworkWindows, AFrameworkWindowWithItsOwnMetaObjectIsAFrameNamedByItsTitle)
+{
+    accessibility_test::MetaPanel window;
+    window.setWindowTitle("Own meta-object");
+    InstallAccessibility();
+    QAccessibleInterface* iface = accessible(&window);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Window);
+    EXPECT_EQ(nameOf(iface), "Own meta-object");
+}
+
+// A line's middle is set by its first widget: here 100 + 20 / 2. A label
+// whose top is one pixel above it stands on the line and, being further
+// left, reads first; one whose top is at the middle starts the next line.
+TEST(ReadingOrderLines, LabelsWhoseTopsStraddleALinesMiddleReadOnEitherLine)
+{
+    FrameworkWidget panel;
+    panel.resize(300, 200);
+    InstallAccessibility();
+    const struct {
+        const char* name;
+        QRect geometry;
+    } widgets[] = {
+        {"NextLine", {0, 110, 40, 20}},
+        {"Line", {100, 100, 50, 20}},
+        {"SameLine", {10, 109, 40, 20}},
+    };
+    for (const auto& [name, geometry] : widgets) {
+        auto* label = new QLabel(name, &panel);
+        label->setObjectName(name);
+        label->setGeometry(geometry);
+    }
+    EXPECT_EQ(childObjectNames(accessible(&panel)), (std::vector<std::string>{"SameLine", "Line", "NextLine"}));
+}
+
 } // namespace
+
+#include "accessibility_test.moc"

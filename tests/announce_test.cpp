@@ -1,6 +1,9 @@
-// The verdict tells a screen reader of every change of its text, as Orca
-// hears it: a name-changed event for the verdict's label. Qt raises these
-// only while accessibility is live, so this runs under with_atspi.sh.
+// The verdict's label raises Qt's name-changed accessibility event once for
+// each change of its text, and none when a check gives the same text again.
+// The event is Qt's own label's, raised only while accessibility is live, so
+// this runs under with_atspi.sh. The test's update handler takes the events
+// in place of Qt's AT-SPI bridge: what reaches the bus, and what a screen
+// reader then says, is not checked here.
 
 #include "app_fixture.h"
 #include "checkwindow_road.h"

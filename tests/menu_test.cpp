@@ -4,6 +4,7 @@
 #include "handlers.h"
 #include "menu.h"
 #include "menu_text.h"
+#include "private/menuhooks.h"
 #include "private/menurenderer.h"
 #include "runtime.h"
 #include "ui_fixture.h"
@@ -23,6 +24,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace corvanta;
@@ -228,6 +230,93 @@ TEST(MenuModel, CloseRemovesTheItemWhichStaysUsable)
     bar->Child("HelpMenu")->Append(sep);
     EXPECT_EQ(bar->Lookup("FileSep")->Parent(), bar->Child("HelpMenu"));
     EXPECT_EQ(bar->Lookup("FileSep")->Text(), "Back");
+}
+
+// --- the model's listeners ----------------------------------------------
+
+// What a listener heard: the changed item's name and whether the items below
+// it changed.
+using Heard = std::vector<std::pair<std::string, bool>>;
+
+struct ChangeCase {
+    const char* label;
+    std::function<void(MenuBar& bar)> change;
+    Heard heard;
+};
+
+void PrintTo(const ChangeCase& c, std::ostream* os) { *os << c.label; }
+
+MenuItem& named(MenuBar& bar, const char* name) { return *NotNil(bar.Lookup(name), name); }
+
+const ChangeCase kChanges[] = {
+    {"Text", [](MenuBar& b) { named(b, "FileClose").SetText("Shut"); }, {{"FileClose", false}}},
+    {"TheSameTextAgain", [](MenuBar& b) { named(b, "FileClose").SetText("Close"); }, {}},
+    {"Visible", [](MenuBar& b) { named(b, "FileClose").SetVisible(false); }, {{"FileClose", false}}},
+    {"Shortcut", [](MenuBar& b) { named(b, "FileClose").SetKeyboardShortcut("Cmd+K"); }, {{"FileClose", false}}},
+    {"Checked", [](MenuBar& b) { named(b, "FileClose").SetChecked(true); }, {{"FileClose", false}}},
+    {"Enabled", [](MenuBar& b) { named(b, "FileClose").SetEnabled(false); }, {{"FileClose", false}}},
+    {"Append",
+     [](MenuBar& b) {
+         auto more = std::make_shared<MenuItem>();
+         more->SetName("HelpMore");
+         named(b, "HelpMenu").Append(more);
+     },
+     {{"HelpMenu", true}}},
+    {"AppendMovesFromTheOldMenu",
+     [](MenuBar& b) { named(b, "HelpMenu").Append(b.Lookup("FileClose")); },
+     {{"FileMenu", true}, {"HelpMenu", true}}},
+    {"Close", [](MenuBar& b) { named(b, "FileSep").Close(); }, {{"FileMenu", true}}},
+};
+
+// The model tells of its changes to whoever listens; it knows no view.
+class MenuModelListeners : public ::testing::TestWithParam<ChangeCase> {
+protected:
+    void SetUp() override
+    {
+        bar = sampleBar();
+        listener = AddMenuItemListener(
+            [this](const MenuItem& item, bool structure) { heard.emplace_back(item.Name(), structure); });
+    }
+    void TearDown() override { RemoveMenuItemListener(listener); }
+
+    std::shared_ptr<MenuBar> bar;
+    int listener = 0;
+    Heard heard;
+};
+
+TEST_P(MenuModelListeners, EachChangeIsToldOnceToTheListeners)
+{
+    GetParam().change(*bar);
+    EXPECT_EQ(heard, GetParam().heard);
+
+    // Taken away, the listener hears no more.
+    heard.clear();
+    RemoveMenuItemListener(listener);
+    named(*bar, "EditSelectAll").SetText("All");
+    EXPECT_EQ(heard, Heard{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, MenuModelListeners, ::testing::ValuesIn(kChanges), [](const auto& info) {
+    return std::string(info.param.label);
+});
+
+// A view may go while the model tells of a change (a handler closes a
+// window); its listener must not be called after it was taken away.
+TEST(MenuModel, AListenerTakenAwayWhileAChangeIsToldIsNotCalled)
+{
+    auto bar = sampleBar();
+    std::vector<std::string> calls;
+    int first = 0;
+    int second = 0;
+    first = AddMenuItemListener([&](const MenuItem&, bool) {
+        calls.push_back("first");
+        RemoveMenuItemListener(first);
+        RemoveMenuItemListener(second);
+    });
+    second = AddMenuItemListener([&](const MenuItem&, bool) { calls.push_back("second"); });
+    named(*bar, "FileClose").SetText("Shut");
+    named(*bar, "FileClose").SetText("Close");
+    EXPECT_EQ(calls, std::vector<std::string>{"first"});
 }
 
 // --- rendering ----------------------------------------------------------
@@ -714,7 +803,8 @@ TEST_F(MenuUiTest, AHandlerMayCloseItsOwnItemAndWindow)
     settle();
     EXPECT_EQ(bar->Lookup("FileClose"), nullptr);
     ASSERT_NE(Window::At(0), nullptr);
-    EXPECT_EQ(describe(topMenu(menuBarOf(Window::At(0)), 0)), "-|More>|Quit");
+    // The separator now leads the menu, where it is not drawn: it is hidden.
+    EXPECT_EQ(describe(topMenu(menuBarOf(Window::At(0)), 0)), "[-]|More>|Quit");
 }
 
 TEST_F(MenuUiTest, AShortcutRunsItsItemAfterEnableMenuItems)
@@ -908,6 +998,32 @@ TEST_F(MenuUiTest, PopUpAsksTheChooserWhenOneIsSet)
 
     MenuItem::SetPopUpChooserForTesting([](const std::shared_ptr<MenuItem>&) { return nullptr; });
     EXPECT_EQ(edit->PopUp(), nullptr);
+}
+
+// The model pops up through what the layers above registered: the enabling
+// pass, the menu itself, and the chosen entry's own command unless it is
+// disabled.
+TEST_F(MenuUiTest, PopUpEnablesShowsAndCarriesOutThroughItsHooks)
+{
+    auto file = bar->Child("FileMenu");
+    const std::shared_ptr<MenuItem> pick = file->Child("FileClose");
+    std::vector<std::string> steps;
+    SetPopUpHooks({
+        .enable = [&](MenuItem& menu) { steps.push_back("enable " + menu.Name()); },
+        .show =
+            [&](const MenuItem& menu) {
+                steps.push_back("show " + menu.Name());
+                return pick;
+            },
+        .perform = [&](const MenuItem& chosen) { steps.push_back("perform " + chosen.Name()); },
+    });
+    EXPECT_EQ(file->PopUp(), pick);
+    pick->SetEnabled(false);
+    EXPECT_EQ(file->PopUp(), pick);
+    InstallPopUpMenus();
+    EXPECT_EQ(steps,
+              (std::vector<std::string>{
+                  "enable FileMenu", "show FileMenu", "perform FileClose", "enable FileMenu", "show FileMenu"}));
 }
 
 // Without the chooser a real menu pops up; the user is played by keys.

@@ -23,9 +23,9 @@ QMenuBar* CreateMenuBarWidget(const std::shared_ptr<MenuBar>& bar, QWidget* wind
 // window owns the returned object; deleting it takes the shortcuts away.
 QObject* AttachMenuShortcuts(const std::shared_ptr<MenuBar>& bar, QWidget* window);
 
-// Tells every drawn bar and every window's shortcuts that an item changed:
-// its properties, or (`structure`) the items below it.
-void MenuItemChanged(const MenuItem* item, bool structure);
+// Has MenuItem::PopUp show its menus here, the framework's enabling pass
+// before and its own Edit commands after. Run as each window is made.
+void InstallPopUpMenus();
 
 // Shows the item's children as a menu at the mouse pointer until the user
 // chooses or dismisses it; the chosen entry, or nil.

@@ -5,6 +5,7 @@
 // controls.
 
 #include "propertylist.h"
+#include "private/frameworkwidget.h"
 #include "private/qtconversions.h"
 
 #include <QColor>
@@ -26,7 +27,7 @@ inline constexpr Color kWindowColor{0xEFEFEF};
 
 // The area under the menu bar: paints the window's colour and the backdrop;
 // the controls are its children.
-class ContentWidget : public QWidget {
+class ContentWidget : public FrameworkWidget {
 public:
     std::shared_ptr<Picture> backdrop;
     QColor fill = toQColor(kWindowColor);
@@ -37,7 +38,7 @@ protected:
 
 // The top-level Qt window. Its back pointer is cleared when the window closes,
 // so events that arrive while the widget waits for deletion reach nothing.
-class WindowWidget : public QWidget {
+class WindowWidget : public FrameworkWidget {
 public:
     explicit WindowWidget(Window* owner) : owner(owner) {}
     Window* owner;
