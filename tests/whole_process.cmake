@@ -15,20 +15,31 @@ add_test(NAME program_code_has_no_qt_include
   COMMAND "${CMAKE_COMMAND}"
     "-DCOMPILE_COMMANDS=${CMAKE_BINARY_DIR}/compile_commands.json"
     "-DSOURCE_DIR=${PROJECT_SOURCE_DIR}"
+    "-DBUILD_DIR=${CMAKE_BINARY_DIR}"
     "-DQT_INCLUDE_DIRS=${qt_include_dirs}"
     -P "${no_qt_script}")
-foreach(fixture_and_message
-    "qt_in_shell|shell/app.cpp compiles with the Qt include directory /opt/qt/include/QtWidgets"
-    "no_program_sources|No compile command of a checks/ or shell/ source in")
-  string(REPLACE "|" ";" fixture_and_message "${fixture_and_message}")
-  list(GET fixture_and_message 0 fixture)
-  list(GET fixture_and_message 1 expected)
-  add_test(NAME program_code_has_no_qt_include_fails_on_${fixture}
+# Fixture, its source and build trees, what the check must say. A checkout
+# and a shadow build under a "QtProjects" folder pass, yet a real Qt
+# directory beside them is still found.
+set(qt_projects /home/ada/QtProjects)
+foreach(fixture_case
+    "fails_on_qt_in_shell|/src|/src/build|shell/app.cpp compiles with the Qt include directory /opt/qt/include/QtWidgets"
+    "fails_on_no_program_sources|/src|/src/build|No compile command of a checks/ or shell/ source in"
+    "passes_under_qt_projects|${qt_projects}/corvanta|${qt_projects}/build-corvanta-Debug|2 compile commands of checks/ and shell/ hold no Qt include directory"
+    "fails_on_qt_under_qt_projects|${qt_projects}/corvanta|${qt_projects}/build-corvanta-Debug|shell/app.cpp compiles with the Qt include directory /usr/include/x86_64-linux-gnu/qt6/QtWidgets")
+  string(REPLACE "|" ";" fixture_case "${fixture_case}")
+  list(GET fixture_case 0 name)
+  list(GET fixture_case 1 source)
+  list(GET fixture_case 2 build)
+  list(GET fixture_case 3 expected)
+  string(REGEX REPLACE "^(fails_on|passes_under)_" "" fixture "${name}")
+  add_test(NAME program_code_has_no_qt_include_${name}
     COMMAND "${CMAKE_COMMAND}"
       "-DCOMPILE_COMMANDS=${CMAKE_CURRENT_SOURCE_DIR}/layers/${fixture}.json"
-      -DSOURCE_DIR=/src
+      "-DSOURCE_DIR=${source}"
+      "-DBUILD_DIR=${build}"
       -P "${no_qt_script}")
-  set_tests_properties(program_code_has_no_qt_include_fails_on_${fixture} PROPERTIES
+  set_tests_properties(program_code_has_no_qt_include_${name} PROPERTIES
     PASS_REGULAR_EXPRESSION "${expected}")
 endforeach()
 
