@@ -58,3 +58,21 @@ set_tests_properties(wayland PROPERTIES TIMEOUT 120)
 # The metainfo that software centres read (appstream's validator, offline).
 add_test(NAME metainfo_validates
   COMMAND appstreamcli validate --no-net --pedantic "${PROJECT_SOURCE_DIR}/shell/org.corvanta.corvanta.metainfo.xml")
+
+# scripts/check-format in a folder of each kind: it passes only where it
+# checked at least one file.
+foreach(format_case
+    "outside_a_checkout|plain|1|is not a git checkout"
+    "with_no_file|no_cpp|1|git tracks no C\\+\\+ file"
+    "with_a_formatted_file|formatted|0|All 1 C\\+\\+ files are formatted")
+  string(REPLACE "|" ";" format_case "${format_case}")
+  list(GET format_case 0 name)
+  list(GET format_case 1 kind)
+  list(GET format_case 2 code)
+  list(GET format_case 3 expected)
+  add_test(NAME check_format_${name}
+    COMMAND "${CMAKE_CURRENT_SOURCE_DIR}/format/run_check_format.sh" "${PROJECT_SOURCE_DIR}" ${kind} ${code})
+  set_tests_properties(check_format_${name} PROPERTIES
+    PASS_REGULAR_EXPRESSION "${expected}"
+    FAIL_REGULAR_EXPRESSION "FAIL: ")
+endforeach()
