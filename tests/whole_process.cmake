@@ -46,8 +46,18 @@ endforeach()
 # The installed tree, as a package would hold it, and the application started
 # through its launcher.
 add_test(NAME install
-  COMMAND "${CMAKE_CURRENT_SOURCE_DIR}/install/run_install_test.sh" "${CMAKE_BINARY_DIR}" "${CORVANTA_RESOURCES_LIST}")
+  COMMAND "${CMAKE_CURRENT_SOURCE_DIR}/install/run_install_test.sh" "${CMAKE_BINARY_DIR}" "${PROJECT_SOURCE_DIR}")
 set_tests_properties(install PROPERTIES TIMEOUT 120)
+
+# The launcher under other bin folders (a relative one, one two folders deep,
+# an absolute one): each a tree of its own, configured only, that installs the
+# launcher alone.
+foreach(bindir games sbin/tools /opt/corvanta/bin)
+  string(MAKE_C_IDENTIFIER "${bindir}" name)
+  add_test(NAME install_launcher_in_${name}
+    COMMAND "${CMAKE_CURRENT_SOURCE_DIR}/install/run_launcher_test.sh" "${PROJECT_SOURCE_DIR}" "${bindir}")
+  set_tests_properties(install_launcher_in_${name} PROPERTIES TIMEOUT 120)
+endforeach()
 
 # A Wayland-only session: the built application on a headless Weston.
 add_test(NAME wayland
