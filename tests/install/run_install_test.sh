@@ -65,7 +65,8 @@ esac
         "$bundle/Resources/Corvanta Leggimi!.rtf" \
         "$bundle/Resources/translations/corvanta_it.qm"
     # Every picture, read-me and icon of bundle/ by its own name, and each
-    # translation source as the table compiled from it.
+    # translation source as the table compiled from it: on purpose not the
+    # build's own list of pictures, which this would only repeat.
     for file in "$source_dir"/bundle/images/* "$source_dir"/bundle/readme/* "$source_dir"/bundle/icons/*; do
         printf '%s\n' "$bundle/Resources/${file##*/}"
     done
