@@ -21,11 +21,22 @@ public:
     bool Exists() const;
     bool Directory() const;
     // Opens the document in the user's default application for it, through
-    // the desktop's own mechanism. `activate` brings that application to the front.
+    // the desktop's own mechanism (xdg-open on Linux). `activate` brings that
+    // application to the front. Never waits for the opener: when the desktop
+    // cannot open the document (no opener, or the opener fails), the user is
+    // told in a message that names it, once the opener has answered. False
+    // when no opener could be started at all.
     bool Launch(bool activate = true) const;
+    // How many documents Launch has handed to an opener that has not answered
+    // yet; tests wait for none.
+    static int LaunchesInProgress();
 
-    // Test seam: Launch hands the path to this function instead of the desktop.
+    // Test seams: Launch hands the path to `launcher` instead of the desktop
+    // (no opener runs, no message is shown, its result is Launch's); or runs
+    // `opener`, a program's path, in place of the desktop's opener, with the
+    // document's path as its one argument ("" is the desktop's own again).
     static void SetLauncherForTesting(std::function<bool(const std::string& path)> launcher);
+    static void SetOpenerForTesting(std::string opener);
 
 private:
     std::string path_;

@@ -19,8 +19,12 @@ void ContentWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), fill);
-    if (backdrop && !backdrop->image().isNull())
+    if (backdrop && !backdrop->image().isNull()) {
+        // On a screen whose ratio is not the file's (the "@2x" file at 1.25
+        // or 1.5) the picture is scaled; unsmoothed, its fine lines break up.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QPoint(0, 0), backdrop->image());
+    }
 }
 
 bool WindowWidget::event(QEvent* e)

@@ -1,11 +1,14 @@
 // The application object: the Open event's menu adjustments, the read-me and
-// Window-menu handlers, and quitting once the last window closes.
+// Window-menu handlers (the read-me also chosen in the Help menu, where the
+// desktop cannot open it), and quitting once the last window closes.
 //
 // This binary is built into a bundle-shaped folder of its own
 // (AppTest.app/Contents/MacOS), so the read-me handler's walk from the
 // executable reaches AppTest.app/Contents/Resources, which the tests fill.
 
 #include "app.h"
+#include "app_fixture.h"
+#include "menu_text.h"
 #include "application.h"
 #include "exceptions.h"
 #include "folderitem.h"
@@ -20,10 +23,17 @@
 #include "window1.h"
 #include "window2.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -426,6 +436,174 @@ TEST_F(AppReadMeTest, WithoutTheApplicationObjectTheHandlerRaises)
     EXPECT_THROW(app->HelpCorvantaLeggimi_Action(), NilObjectException);
     EXPECT_TRUE(launched.empty());
 }
+
+// --- The read-me chosen in the Help menu, opened or not -------------------
+
+// What stands in for the desktop's opener: a script that notes the document
+// it was handed and ends with `exitCode` (xdg-open ends with 3 or 4 when no
+// application takes the document), or, with -1, no program at all.
+struct OpenerCase {
+    const char* name;
+    const char* language; // "zz" has no localization: English
+    int exitCode;
+    bool documentPresent;
+    // What the message says, before the file's name and before its folder;
+    // nullptr: no message.
+    const char* text;
+    const char* folderText;
+};
+
+void PrintTo(const OpenerCase& c, std::ostream* os) { *os << c.name; }
+
+const char* const kEnglishText = "The document \"Corvanta Read Me!.rtf\" could not be opened.";
+const char* const kEnglishFolder = "No application could open it. The document is in this folder:\n";
+const char* const kItalianText = "Il documento «Corvanta Leggimi!.rtf» non si è potuto aprire.";
+const char* const kItalianFolder =
+    "Nessuna applicazione ha potuto aprirlo. Il documento si trova in questa cartella:\n";
+
+const OpenerCase kOpenerCases[] = {
+    {"EnglishWithoutAnOpener", "zz", -1, true, kEnglishText, kEnglishFolder},
+    {"EnglishOpenerFails", "zz", 3, true, kEnglishText, kEnglishFolder},
+    {"ItalianWithoutAnOpener", "it", -1, true, kItalianText, kItalianFolder},
+    {"ItalianOpenerFails", "it", 4, true, kItalianText, kItalianFolder},
+    {"OpenerOpensIt", "zz", 0, true, nullptr, nullptr},
+    // A document that is not there is no error: the opener is not even asked.
+    {"MissingDocumentWithAFailingOpener", "zz", 3, false, nullptr, nullptr},
+    {"MissingDocumentWithoutAnOpener", "it", -1, false, nullptr, nullptr},
+};
+
+// The application as start-up leaves it, the first-series window in front,
+// the opener of the case in the desktop's place, and the read-me of the
+// case's language in this bundle's Resources.
+class ReadMeFromTheHelpMenu : public AppUiTest, public ::testing::WithParamInterface<OpenerCase> {
+protected:
+    std::string language() const override { return GetParam().language; }
+
+    void SetUp() override
+    {
+        AppUiTest::SetUp();
+        const OpenerCase& c = GetParam();
+        ASSERT_TRUE(openerDir.isValid());
+        opener = openerDir.filePath(QStringLiteral("opener"));
+        noted = opener + QStringLiteral(".document");
+        if (c.exitCode >= 0) {
+            QFile script(opener);
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(
+                QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > \"$0.document\"\nexit %1\n").arg(c.exitCode).toUtf8());
+            script.close();
+            ASSERT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        FolderItem::SetOpenerForTesting(opener.toStdString());
+
+        // <this bundle>/Contents/MacOS/app_test -> <this bundle>/Contents/Resources
+        resources = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources"));
+        ASSERT_TRUE(QDir().mkpath(resources));
+        document = resources + QLatin1Char('/') + QString::fromStdString(Localize::kCorvantaRead() + ".rtf");
+        QFile::remove(document);
+        if (c.documentPresent) {
+            QFile file(document);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("{\\rtf1\\ansi test}\n");
+        }
+
+        window = Window1::implicitInstance();
+        ASSERT_NE(window, nullptr);
+        window->widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+    }
+
+    void TearDown() override
+    {
+        FolderItem::SetOpenerForTesting({});
+        QFile::remove(document);
+        for (QMessageBox* box : shownMessages())
+            box->close();
+        AppUiTest::TearDown();
+    }
+
+    // Help > Read Me, with the mouse, in the window's own menu bar.
+    void chooseReadMe()
+    {
+        auto* bar = window->widget()->findChild<QMenuBar*>();
+        ASSERT_NE(bar, nullptr);
+        const auto shared = MenuBar1::implicitInstance();
+        const QString help = QString::fromStdString(NotNil(shared->Lookup("HelpMenu"))->Text());
+        const QString readMe = QString::fromStdString(NotNil(shared->Lookup("HelpCorvantaLeggimi"))->Text());
+        for (QAction* title : bar->actions()) {
+            if (shownText(title) != help)
+                continue;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+            QMenu* menu = title->menu();
+            ASSERT_TRUE(menu && menu->isVisible()) << "the Help menu did not open";
+            for (QAction* entry : menu->actions()) {
+                if (shownText(entry) == readMe) {
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+                    return;
+                }
+            }
+            FAIL() << "the Help menu has no entry " << readMe.toStdString();
+        }
+        FAIL() << "the window's menu bar has no Help menu";
+    }
+
+    static std::vector<QMessageBox*> shownMessages()
+    {
+        std::vector<QMessageBox*> boxes;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == QStringLiteral("DocumentNotOpenedMessage") && widget->isVisible())
+                if (auto* box = qobject_cast<QMessageBox*>(widget))
+                    boxes.push_back(box);
+        return boxes;
+    }
+
+    QTemporaryDir openerDir;
+    QString opener;
+    QString noted;
+    QString resources;
+    QString document;
+    std::shared_ptr<Window1> window;
+};
+
+TEST_P(ReadMeFromTheHelpMenu, TellsTheUserWhenTheDesktopCannotOpenIt)
+{
+    const OpenerCase& c = GetParam();
+    chooseReadMe();
+    // The opener's end comes through the event loop.
+    ASSERT_TRUE(QTest::qWaitFor([] { return FolderItem::LaunchesInProgress() == 0; }, 60000))
+        << "the opener never ended";
+    QCoreApplication::processEvents();
+
+    if (c.exitCode >= 0 && c.documentPresent) {
+        QFile handed(noted);
+        ASSERT_TRUE(handed.open(QIODevice::ReadOnly)) << "the opener was not started";
+        EXPECT_EQ(QFileInfo(QString::fromUtf8(handed.readAll())).canonicalFilePath(),
+                  QFileInfo(document).canonicalFilePath());
+    } else {
+        EXPECT_FALSE(QFile::exists(noted)) << "the opener was started";
+    }
+
+    const std::vector<QMessageBox*> boxes = shownMessages();
+    if (!c.text) {
+        EXPECT_TRUE(boxes.empty()) << "a message was shown";
+        return;
+    }
+    ASSERT_EQ(boxes.size(), 1u) << "not one message";
+    QMessageBox* box = boxes.front();
+    EXPECT_EQ(box->text().toStdString(), c.text);
+    EXPECT_EQ(box->informativeText(), QString::fromUtf8(c.folderText) + QDir::toNativeSeparators(resources));
+    EXPECT_TRUE(window->IsOpen());
+
+    // OK closes it.
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    ASSERT_NE(ok, nullptr);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_TRUE(shownMessages().empty()) << "OK left the message open";
+}
+
+INSTANTIATE_TEST_SUITE_P(Openers, ReadMeFromTheHelpMenu, ::testing::ValuesIn(kOpenerCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 // --- Quitting -----------------------------------------------------------
 

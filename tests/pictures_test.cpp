@@ -1,3 +1,4 @@
+#include "bundlepictures.h"
 #include "controls.h"
 #include "picture.h"
 #include "pictures.h"
@@ -14,8 +15,10 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 
 using namespace corvanta;
 
@@ -162,6 +165,18 @@ TEST_P(BundleImage, IsInTheBundleAndReadable)
     EXPECT_FALSE(picture->image().isNull());
     EXPECT_GT(picture->Width(), 0);
     EXPECT_GT(picture->Height(), 0);
+}
+
+// The build copies into the bundle only the pictures of its list; a file the
+// program asks for that the list has lost would still lie, readable, in the
+// folder of an older build.
+TEST_P(BundleImage, IsOneTheBuildPutsInTheBundle)
+{
+    const std::string_view fileName = kAccessors[GetParam()].fileName;
+    EXPECT_TRUE(std::any_of(std::begin(bundle::kPictures),
+                            std::end(bundle::kPictures),
+                            [&](const char* listed) { return fileName == listed; }))
+        << fileName << " is not in the build's list of pictures";
 }
 
 // On a screen of ratio 2 each picture comes from its @2x file and keeps the

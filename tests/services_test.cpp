@@ -13,8 +13,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -45,7 +47,11 @@ protected:
         QFile readMe(QDir(root_).filePath(QStringLiteral("Resources/Corvanta Read Me!.rtf")));
         ASSERT_TRUE(readMe.open(QIODevice::WriteOnly));
     }
-    void TearDown() override { FolderItem::SetLauncherForTesting(nullptr); }
+    void TearDown() override
+    {
+        FolderItem::SetLauncherForTesting(nullptr);
+        FolderItem::SetOpenerForTesting({});
+    }
 
     std::string path(const char* relative) const
     {
@@ -142,6 +148,44 @@ TEST_F(FolderItemTest, LaunchHandsThePathToTheLauncher)
 
     FolderItem::SetLauncherForTesting([](const std::string&) { return false; });
     EXPECT_FALSE(readMe.Launch());
+}
+
+// Launch hands the document over and returns at once: the opener's end, and
+// the message when it failed, come later through the event loop. False only
+// when there was no opener to start.
+TEST_F(FolderItemTest, LaunchWaitsForNoOpenerAndIsFalseOnlyWithoutOne)
+{
+    const FolderItem readMe(path("Resources/Corvanta Read Me!.rtf"));
+    const auto messages = [] {
+        int shown = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            shown += widget->objectName() == QStringLiteral("DocumentNotOpenedMessage") && widget->isVisible();
+        return shown;
+    };
+
+    FolderItem::SetOpenerForTesting(path("no-such-opener"));
+    EXPECT_FALSE(readMe.Launch(true));
+    EXPECT_EQ(FolderItem::LaunchesInProgress(), 0);
+    EXPECT_EQ(messages(), 1);
+
+    const QString failing = QDir(root_).filePath(QStringLiteral("opener"));
+    QFile script(failing);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexit 3\n");
+    script.close();
+    ASSERT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    FolderItem::SetOpenerForTesting(failing.toStdString());
+    EXPECT_TRUE(readMe.Launch(false));
+    EXPECT_EQ(FolderItem::LaunchesInProgress(), 1) << "Launch waited for the opener";
+    EXPECT_EQ(messages(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([] { return FolderItem::LaunchesInProgress() == 0; }, 60000))
+        << "the opener never ended";
+    EXPECT_EQ(messages(), 2);
+
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QStringLiteral("DocumentNotOpenedMessage"))
+            widget->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // ---- System --------------------------------------------------------------

@@ -1,8 +1,9 @@
-// The Italian translation source against the text constants, both ways:
-// every constant has a finished Italian entry under its key, and every entry
-// belongs to a constant. The list of constants is the one the functions are
-// defined from.
+// The Italian translation source against the text constants and the
+// framework's own texts, both ways: each has a finished Italian entry under
+// its key, and every entry belongs to one of them. The lists are the ones the
+// functions are defined from.
 
+#include "frameworktexts.h"
 #include "localize.h"
 
 #include <QFile>
@@ -70,7 +71,30 @@ namespace corvanta::Localize {
 void PrintTo(const Constant& c, std::ostream* os) { *os << c.key; }
 } // namespace corvanta::Localize
 
+namespace corvanta {
+void PrintTo(const FrameworkText& t, std::ostream* os) { *os << t.key; }
+} // namespace corvanta
+
 namespace {
+
+// The entry of `key` is there once, finished, and translates `english`; the
+// text read in Italian is that entry's, from the built table. Gives the entry.
+const Entry* expectFinishedEntry(const char* key, const char* english, const std::string& readInItalian)
+{
+    EXPECT_EQ(italian().error, "");
+    const auto found = italian().entries.find(key);
+    if (found == italian().entries.end()) {
+        ADD_FAILURE() << key << " has no Italian entry";
+        return nullptr;
+    }
+    const Entry& e = found->second;
+    EXPECT_EQ(e.count, 1) << key << " has more than one entry";
+    EXPECT_NE(e.translation, "") << key << " is not translated";
+    EXPECT_EQ(e.type, "") << key << " is marked " << e.type;
+    EXPECT_EQ(e.source, english) << key << "'s entry translates another text";
+    EXPECT_EQ(readInItalian, e.translation) << key;
+    return &e;
+}
 
 class ItalianEntryOf : public ::testing::TestWithParam<Localize::Constant> {};
 
@@ -78,20 +102,41 @@ TEST_P(ItalianEntryOf, ConstantIsThereOnceAndFinished)
 {
     const Localize::Constant& c = GetParam();
     ASSERT_EQ(italian().error, "");
-    const auto found = italian().entries.find(c.key);
-    ASSERT_NE(found, italian().entries.end()) << c.key << " has no Italian entry";
-    const Entry& e = found->second;
-    EXPECT_EQ(e.count, 1) << c.key << " has more than one entry";
-    EXPECT_NE(e.translation, "") << c.key << " is not translated";
-    EXPECT_EQ(e.type, "") << c.key << " is marked " << e.type;
-    EXPECT_EQ(e.source, c.english) << c.key << "'s entry translates another text";
-    // The constant reads that entry from the built table.
-    EXPECT_EQ(c.read("it"), e.translation) << c.key;
+    expectFinishedEntry(c.key, c.english, c.read("it"));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryConstant,
                          ItalianEntryOf,
                          ::testing::ValuesIn(Localize::Constants()),
+                         [](const auto& info) {
+                             const std::string key = info.param.key;
+                             return key.substr(key.find('.') + 1);
+                         });
+
+class ItalianEntryOfFrameworkText : public ::testing::TestWithParam<FrameworkText> {};
+
+// The framework fills in its texts' place markers, so the translation keeps
+// every one of them.
+TEST_P(ItalianEntryOfFrameworkText, IsThereOnceFinishedAndKeepsItsPlaceMarkers)
+{
+    const FrameworkText& t = GetParam();
+    ASSERT_EQ(italian().error, "");
+    const Entry* e = expectFinishedEntry(t.key, t.english, Localized(t, "it"));
+    ASSERT_NE(e, nullptr);
+    for (const char* marker : {"%1", "%2"}) {
+        const auto count = [&](const std::string& text) {
+            std::size_t n = 0;
+            for (auto at = text.find(marker); at != std::string::npos; at = text.find(marker, at + 1))
+                ++n;
+            return n;
+        };
+        EXPECT_EQ(count(e->translation), count(t.english)) << t.key << ": " << marker;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFrameworkText,
+                         ItalianEntryOfFrameworkText,
+                         ::testing::ValuesIn(FrameworkTexts()),
                          [](const auto& info) {
                              const std::string key = info.param.key;
                              return key.substr(key.find('.') + 1);
@@ -104,8 +149,11 @@ TEST(ItalianSource, EveryEntryBelongsToAConstant)
     std::set<std::string> keys;
     for (const Localize::Constant& c : Localize::Constants())
         keys.insert(c.key);
+    for (const FrameworkText& t : FrameworkTexts())
+        keys.insert(t.key);
     for (const auto& [id, entry] : italian().entries)
-        EXPECT_TRUE(keys.count(id)) << "entry \"" << id << "\" (" << entry.source << ") belongs to no constant";
+        EXPECT_TRUE(keys.count(id)) << "entry \"" << id << "\" (" << entry.source
+                                    << ") belongs to no constant and no framework text";
 }
 
 } // namespace

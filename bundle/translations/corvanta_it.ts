@@ -179,5 +179,15 @@
         <source>en</source>
         <translation>it</translation>
     </message>
+    <message id="FolderItem.DocumentNotOpened">
+        <source>The document "%1" could not be opened.</source>
+        <translation>Il documento «%1» non si è potuto aprire.</translation>
+    </message>
+    <message id="FolderItem.DocumentNotOpenedFolder">
+        <source>No application could open it. The document is in this folder:
+%1</source>
+        <translation>Nessuna applicazione ha potuto aprirlo. Il documento si trova in questa cartella:
+%1</translation>
+    </message>
 </context>
 </TS>

@@ -2,25 +2,19 @@
 // ratio 1 (the 1x files) and at 2 (the "@2x" files).
 //   build/tests/picture_bench
 
+#include "bundlepictures.h"
 #include "picture.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-const char* const kPictures[] = {
-    "austria.png",  "belgio.png",      "cipro.png",   "finlandia.png",  "francia.png",
-    "germania.png", "grecia.png",      "irlanda.png", "italia.png",     "lussemburgo.png",
-    "malta.png",    "paesi bassi.png", "polonia.png", "portogallo.png", "regnounito.png",
-    "slovenia.png", "spagna.png",      "eurob.gif",   "eurob2.jpg",     "corvanta.jpg",
-};
-
 void ReadEveryPicture(benchmark::State& state)
 {
     corvanta::SetResourcesFolderForTesting(CORVANTA_BENCH_RESOURCES_DIR);
     corvanta::Picture::SetLoadingPixelRatioForTesting(static_cast<double>(state.range(0)));
     for (auto _ : state) {
-        for (const char* name : kPictures) {
+        for (const char* name : corvanta::bundle::kPictures) {
             auto picture = corvanta::Picture::OpenFromApp(name);
             if (!picture) {
                 state.SkipWithError("a picture of the bundle is missing; build the corvanta_resources target");

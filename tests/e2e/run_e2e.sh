@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End to end: starts the built application on a private X server (the real
 # xcb platform, no window manager), checks that the first-series window
-# carries the application's icon, picks a letter and types a first-series
-# serial number with real keyboard and mouse input, checks that the result
+# carries the application's icon, picks a letter in the pop-up once its list
+# has opened and types a first-series serial number with real keyboard and
+# mouse input, checks that the result
 # panel appears and reads its verdict, text and colour, for a valid and then
 # an invalid number, opens the File menu with Alt+F and closes it with Escape,
 # then quits with Ctrl+Q and expects exit code 0.
@@ -141,13 +142,28 @@ before=$(pixel $panel_x $panel_y)
 
 xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win" 2>/dev/null || true
 
-# The letter: open the pop-up (328,45 63x20), pick "H", confirm.
+# The application's windows on screen; a pop-up list or a menu is a window
+# of its own.
+shown_windows() { xdotool search --onlyvisible --class corvanta 2>/dev/null | wc -l; }
+
+# The letter: open the pop-up (328,45 63x20), and once its list is on screen
+# pick "H" and confirm, which closes the list. A key typed before the list
+# opened would pick the letter in the closed pop-up all the same.
+windows_before=$(shown_windows)
 xdotool mousemove --window "$win" $(at 359 55) click 1
-sleep 0.5
+for _ in $(seq 1 50); do
+    [ "$(shown_windows)" -gt "$windows_before" ] && break
+    sleep 0.1
+done
+[ "$(shown_windows)" -gt "$windows_before" ] || fail "clicking the letter pop-up opened no list"
 xdotool key H
 sleep 0.2
 xdotool key Return
-sleep 0.3
+for _ in $(seq 1 50); do
+    [ "$(shown_windows)" -eq "$windows_before" ] && break
+    sleep 0.1
+done
+[ "$(shown_windows)" -eq "$windows_before" ] || fail "Return did not close the letter pop-up's list"
 
 # The number: click into the field (395,45 127x22), type, press Return for
 # the default Test button.
@@ -225,7 +241,6 @@ expect_verdict "is INVALID" FF0000 00FF00
 # The File menu from the keyboard: Alt+F opens it, a pop-up window of its
 # own, and Escape closes it.
 xdotool windowfocus "$win" 2>/dev/null || true
-shown_windows() { xdotool search --onlyvisible --class corvanta 2>/dev/null | wc -l; }
 windows_before=$(shown_windows)
 xdotool key alt+f
 for _ in $(seq 1 30); do

@@ -3,14 +3,18 @@
 # layer and must not be able to include a Qt header.
 #
 #   cmake -DCOMPILE_COMMANDS=<compile_commands.json> -DSOURCE_DIR=<source root>
-#         "-DQT_INCLUDE_DIRS=<dir>;<dir>..." -P no_qt_in_program.cmake
+#         -DBUILD_DIR=<build root> "-DQT_INCLUDE_DIRS=<dir>;<dir>..."
+#         -P no_qt_in_program.cmake
 #
 # A directory counts as Qt's when it is one of QT_INCLUDE_DIRS or any of its
 # path components is "qt6" or starts with "Qt" (QtCore, QtWidgets, a Qt SDK).
+# Directories inside the source or the build tree are the project's own,
+# whatever folders those trees sit in (Qt Creator keeps checkouts and builds
+# under "QtProjects"), so they are never judged by name.
 
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var COMPILE_COMMANDS SOURCE_DIR)
+foreach(var COMPILE_COMMANDS SOURCE_DIR BUILD_DIR)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "no_qt_in_program: ${var} is not given")
   endif()
@@ -32,6 +36,12 @@ function(is_qt_dir dir out)
     set(${out} TRUE PARENT_SCOPE)
     return()
   endif()
+  foreach(tree IN ITEMS "${SOURCE_DIR}" "${BUILD_DIR}")
+    cmake_path(IS_PREFIX tree "${dir}" NORMALIZE own)
+    if(own)
+      return()
+    endif()
+  endforeach()
   string(REPLACE "/" ";" parts "${dir}")
   foreach(part IN LISTS parts)
     if(part STREQUAL "qt6" OR part MATCHES "^Qt")
