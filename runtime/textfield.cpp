@@ -94,7 +94,9 @@ QString admittedPrefix(const QString& text, const QString& mask)
     return text.left(n);
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+// Any white space: a number copied from a web page or a document often has
+// no-break or narrow no-break spaces between its groups.
+bool isBlank(QChar c) { return c.isSpace(); }
 
 // Closes the field's Undo step, as Qt's own paste does before and after it
 // inserts, so that Undo takes back the paste and not the typing around it.
