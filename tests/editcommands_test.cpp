@@ -644,6 +644,11 @@ struct PasteRoute {
 
 void PrintTo(const PasteRoute& r, std::ostream* os) { *os << r.name; }
 
+// A test of two tables is named for its rows of both.
+const auto namesOfBoth = [](const auto& info) {
+    return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+};
+
 const PasteRoute kPasteRoutes[] = {
     {"EditMenu", [](EditCommands& t) { t.pasteFromTheEditMenu(); }},
     {"CtrlV", [](EditCommands& t) { t.key(Qt::Key_V, Qt::ControlModifier); }},
@@ -668,9 +673,48 @@ TEST_P(PasteWithBlanks, DropsThemAndRefusesWhatStillDoesNotFit)
 INSTANTIATE_TEST_SUITE_P(FirstSeries,
                          PasteWithBlanks,
                          ::testing::Combine(::testing::ValuesIn(kPasteRoutes), ::testing::ValuesIn(kPasteCases)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
-                         });
+                         namesOfBoth);
+
+// A paste replaces the selection with what is left once its blanks are
+// dropped: blanks alone delete the selection, as an empty paste would.
+
+struct OverSelectionCase {
+    const char* name;
+    const char* typed;
+    int selectFrom, selectLength;
+    const char* pasted;
+    const char* text; // the field afterwards, the caret where the selection began
+};
+
+void PrintTo(const OverSelectionCase& c, std::ostream* os) { *os << c.name; }
+
+const OverSelectionCase kOverSelectionCases[] = {
+    {"BlanksDeleteIt", "12345", 2, 2, " \t ", "125"},
+    {"NoBreakSpacesDeleteIt", "12345", 2, 2, "\u00A0\u202F", "125"},
+    {"LineEndDeletesTheWholeText", "12345", 0, 5, "\r\n", ""},
+};
+
+class PasteOverSelection : public EditCommands,
+                           public ::testing::WithParamInterface<std::tuple<PasteRoute, OverSelectionCase>> {};
+
+TEST_P(PasteOverSelection, ReplacesItWithWhatIsLeft)
+{
+    const auto& [route, c] = GetParam();
+    type(c.typed);
+    field->setSelection(c.selectFrom, c.selectLength);
+    QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+    ASSERT_NO_FATAL_FAILURE(route.paste(*this));
+    EXPECT_EQ(field->text().toStdString(), c.text);
+    EXPECT_EQ(w->EditField1()->Text(), c.text);
+    EXPECT_FALSE(field->hasSelectedText());
+    EXPECT_EQ(field->cursorPosition(), c.selectFrom);
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstSeries,
+                         PasteOverSelection,
+                         ::testing::Combine(::testing::ValuesIn(kPasteRoutes),
+                                            ::testing::ValuesIn(kOverSelectionCases)),
+                         namesOfBoth);
 
 // Undo takes back the paste alone, not the digits typed before it, and the
 // digits typed after it are a step of their own.
