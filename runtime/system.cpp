@@ -14,8 +14,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <map>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 namespace corvanta {
@@ -48,7 +50,9 @@ struct Table {
 };
 
 // Tables are kept once loaded; the texts themselves are looked up on every
-// call. A table that could not be loaded is tried again next time.
+// call. A table that is missing or unreadable is looked for once: it is not
+// opened again until it or its folder changes (a table put there later is
+// found).
 class TableCache {
 public:
     const QTranslator* find(const QString& path)
@@ -57,23 +61,58 @@ public:
         auto it = tables_.find(path);
         if (it != tables_.end())
             return &it->second->translator;
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        const State state = stateOf(path);
+        if (auto miss = misses_.find(path); miss != misses_.end() && miss->second == state)
             return nullptr;
+        ++opens_;
+        QFile file(path);
         auto table = std::make_unique<Table>();
-        table->bytes = file.readAll();
+        if (file.open(QIODevice::ReadOnly))
+            table->bytes = file.readAll();
         if (table->bytes.isEmpty()
             || !table->translator.load(reinterpret_cast<const uchar*>(table->bytes.constData()),
-                                       static_cast<int>(table->bytes.size())))
+                                       static_cast<int>(table->bytes.size()))) {
+            misses_.insert_or_assign(path, state);
             return nullptr;
+        }
         const QTranslator* result = &table->translator;
+        misses_.erase(path);
         tables_.emplace(path, std::move(table));
         return result;
     }
 
+    std::int64_t opens()
+    {
+        std::lock_guard lock(mutex_);
+        return opens_;
+    }
+
 private:
+    // When a table's folder and the table itself were last changed (nothing
+    // for one that is missing): a table put in the folder, or written over,
+    // changes it.
+    using Time = std::optional<std::filesystem::file_time_type>;
+    using State = std::pair<Time, Time>;
+
+    static Time changed(const std::filesystem::path& path)
+    {
+        std::error_code error;
+        const auto time = std::filesystem::last_write_time(path, error);
+        if (error)
+            return std::nullopt;
+        return time;
+    }
+
+    static State stateOf(const QString& path)
+    {
+        const std::filesystem::path table(path.toStdU16String());
+        return {changed(table.parent_path()), changed(table)};
+    }
+
     std::mutex mutex_;
     std::map<QString, std::unique_ptr<Table>> tables_;
+    std::map<QString, State> misses_;
+    std::int64_t opens_ = 0;
 };
 
 TableCache& tableCache()
@@ -206,6 +245,8 @@ void SystemClass::SetGestaltForTesting(GestaltFunction gestalt)
 std::int64_t SystemClass::LookupCount() { return lookupCount.load(); }
 
 std::int64_t SystemClass::GestaltCount() { return gestaltCount.load(); }
+
+std::int64_t SystemClass::TableOpenCount() { return tableCache().opens(); }
 
 std::shared_ptr<SystemClass> System()
 {

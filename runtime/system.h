@@ -26,9 +26,11 @@ public:
     static void SetLanguageForTesting(std::optional<std::string> language);
     using GestaltFunction = std::function<bool(const std::string& selector, std::int64_t& result)>;
     static void SetGestaltForTesting(GestaltFunction gestalt);
-    // Counts of lookups and Gestalt calls made so far.
+    // Counts of lookups, Gestalt calls and attempts to open a localization
+    // table made so far.
     static std::int64_t LookupCount();
     static std::int64_t GestaltCount();
+    static std::int64_t TableOpenCount();
 };
 
 // The system object.

@@ -94,23 +94,31 @@ QString admittedPrefix(const QString& text, const QString& mask)
     return text.left(n);
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+// Any white space: a number copied from a web page or a document often has
+// no-break or narrow no-break spaces between its groups.
+bool isBlank(QChar c) { return c.isSpace(); }
 
 // Closes the field's Undo step, as Qt's own paste does before and after it
-// inserts, so that Undo takes back the paste and not the typing around it.
-// QLineEdit closes a step only when the cursor moves.
+// inserts, so that Undo takes back the paste and not the edit around it.
+// QLineEdit closes a step only when the cursor moves, or when it is cleared:
+// an empty field has nowhere to move to, and clearing it changes nothing but
+// the step.
 void closeUndoStep(QLineEdit* e)
 {
-    if (e->text().isEmpty())
+    if (e->text().isEmpty()) {
+        e->clear();
         return;
+    }
     const int cursor = e->cursorPosition();
     const int start = e->selectionStart();
     const int length = static_cast<int>(e->selectedText().size());
     e->setCursorPosition(cursor == 0 ? 1 : cursor - 1);
-    if (start >= 0)
-        e->setSelection(start, length);
-    else
+    if (start < 0)
         e->setCursorPosition(cursor);
+    else if (cursor == start) // the caret at the selection's beginning, as Shift+Left leaves it
+        e->setSelection(start + length, -length);
+    else
+        e->setSelection(start, length);
 }
 
 // A number is often copied with blanks between its groups or a line end

@@ -644,6 +644,11 @@ struct PasteRoute {
 
 void PrintTo(const PasteRoute& r, std::ostream* os) { *os << r.name; }
 
+// A test of two tables is named for its rows of both.
+const auto namesOfBoth = [](const auto& info) {
+    return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+};
+
 const PasteRoute kPasteRoutes[] = {
     {"EditMenu", [](EditCommands& t) { t.pasteFromTheEditMenu(); }},
     {"CtrlV", [](EditCommands& t) { t.key(Qt::Key_V, Qt::ControlModifier); }},
@@ -668,9 +673,171 @@ TEST_P(PasteWithBlanks, DropsThemAndRefusesWhatStillDoesNotFit)
 INSTANTIATE_TEST_SUITE_P(FirstSeries,
                          PasteWithBlanks,
                          ::testing::Combine(::testing::ValuesIn(kPasteRoutes), ::testing::ValuesIn(kPasteCases)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
-                         });
+                         namesOfBoth);
+
+// A paste replaces the selection with what is left once its blanks are
+// dropped: blanks alone delete the selection, as an empty paste would.
+
+struct OverSelectionCase {
+    const char* name;
+    const char* typed;
+    int selectFrom, selectLength;
+    const char* pasted;
+    const char* text; // the field afterwards, the caret where the selection began
+};
+
+void PrintTo(const OverSelectionCase& c, std::ostream* os) { *os << c.name; }
+
+const OverSelectionCase kOverSelectionCases[] = {
+    {"BlanksDeleteIt", "12345", 2, 2, " \t ", "125"},
+    {"NoBreakSpacesDeleteIt", "12345", 2, 2, "\u00A0\u202F", "125"},
+    {"LineEndDeletesTheWholeText", "12345", 0, 5, "\r\n", ""},
+};
+
+class PasteOverSelection : public EditCommands,
+                           public ::testing::WithParamInterface<std::tuple<PasteRoute, OverSelectionCase>> {};
+
+TEST_P(PasteOverSelection, ReplacesItWithWhatIsLeft)
+{
+    const auto& [route, c] = GetParam();
+    type(c.typed);
+    field->setSelection(c.selectFrom, c.selectLength);
+    QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+    ASSERT_NO_FATAL_FAILURE(route.paste(*this));
+    EXPECT_EQ(field->text().toStdString(), c.text);
+    EXPECT_EQ(w->EditField1()->Text(), c.text);
+    EXPECT_FALSE(field->hasSelectedText());
+    EXPECT_EQ(field->cursorPosition(), c.selectFrom);
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstSeries,
+                         PasteOverSelection,
+                         ::testing::Combine(::testing::ValuesIn(kPasteRoutes),
+                                            ::testing::ValuesIn(kOverSelectionCases)),
+                         namesOfBoth);
+
+// --- Undo after a paste ----------------------------------------------------------
+
+// Undo after a paste gives the field as it was right before the paste: its
+// text, caret and selection, however the field came to be so.
+
+struct KeyPress {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+struct UndoSituation {
+    const char* name;
+    const char* typed;
+    std::vector<KeyPress> keys; // pressed after typing
+};
+
+void PrintTo(const UndoSituation& s, std::ostream* os) { *os << s.name; }
+
+const KeyPress kSelectAll{Qt::Key_A, Qt::ControlModifier};
+const KeyPress kLeft{Qt::Key_Left, Qt::NoModifier};
+const KeyPress kShiftLeft{Qt::Key_Left, Qt::ShiftModifier};
+
+const UndoSituation kUndoSituations[] = {
+    {"EmptyAfterDeletingTheSelection", "99", {kSelectAll, {Qt::Key_Delete, Qt::NoModifier}}},
+    {"EmptyAfterBackspacingTheSelection", "99", {kSelectAll, {Qt::Key_Backspace, Qt::NoModifier}}},
+    {"EmptyAfterCuttingTheSelection", "99", {kSelectAll, {Qt::Key_X, Qt::ControlModifier}}},
+    {"EmptyAfterBackspacingEachDigit",
+     "99",
+     {{Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Backspace, Qt::NoModifier}}},
+    {"CaretAtTheEnd", "2073", {}},
+    {"CaretInside", "2073", {kLeft, kLeft}},
+    {"CaretAtTheStart", "2073", {{Qt::Key_Home, Qt::NoModifier}}},
+    {"PartSelected", "20731", {kShiftLeft, kShiftLeft}},
+    {"AllSelected", "2073", {kSelectAll}},
+};
+
+struct UndonePaste {
+    const char* name;
+    const char* pasted;
+};
+
+void PrintTo(const UndonePaste& p, std::ostream* os) { *os << p.name; }
+
+const UndonePaste kUndonePastes[] = {
+    {"WithBlanks", " 18 46 "},
+    {"WithNoBreakSpaces", "18\u00A046"},
+    {"WithoutBlanks", "1846"},
+};
+
+class UndoAfterPaste : public EditCommands,
+                       public ::testing::WithParamInterface<std::tuple<UndoSituation, UndonePaste>> {};
+
+TEST_P(UndoAfterPaste, GivesTheFieldAsItWasRightBeforeIt)
+{
+    const auto& [situation, paste] = GetParam();
+    type(situation.typed);
+    for (const KeyPress& k : situation.keys)
+        key(k.key, k.modifiers);
+    const std::string text = field->text().toStdString();
+    const std::string selected = field->selectedText().toStdString();
+    const int caret = field->cursorPosition();
+    QApplication::clipboard()->setText(QString::fromUtf8(paste.pasted));
+
+    key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_NE(field->text().toStdString(), text) << "the paste went in";
+    key(Qt::Key_Z, Qt::ControlModifier);
+
+    EXPECT_EQ(field->text().toStdString(), text);
+    EXPECT_EQ(w->EditField1()->Text(), text);
+    EXPECT_EQ(field->selectedText().toStdString(), selected);
+    EXPECT_EQ(field->cursorPosition(), caret);
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstSeries,
+                         UndoAfterPaste,
+                         ::testing::Combine(::testing::ValuesIn(kUndoSituations), ::testing::ValuesIn(kUndonePastes)),
+                         namesOfBoth);
+
+// The steps around a paste that finds or leaves the field empty stay steps
+// of their own: the edit that emptied it, and what is typed after.
+
+struct UndoStepsCase {
+    const char* name;
+    const char* typed;
+    std::vector<KeyPress> keys; // pressed after typing
+    const char* pasted;
+    const char* typedAfter;
+    std::vector<const char*> undone; // the field after each Ctrl+Z in turn
+};
+
+void PrintTo(const UndoStepsCase& c, std::ostream* os) { *os << c.name; }
+
+const UndoStepsCase kUndoStepsCases[] = {
+    {"PasteIntoAFieldJustEmptied",
+     "99",
+     {kSelectAll, {Qt::Key_Delete, Qt::NoModifier}},
+     " 2073 1846 957",
+     "",
+     {"", "99"}},
+    {"TypingAfterBlanksPastedOverTheWholeText", "99", {kSelectAll}, "\r\n", "7", {"", "99"}},
+};
+
+class UndoSteps : public EditCommands, public ::testing::WithParamInterface<UndoStepsCase> {};
+
+TEST_P(UndoSteps, TakeBackOneEditEach)
+{
+    const UndoStepsCase& c = GetParam();
+    type(c.typed);
+    for (const KeyPress& k : c.keys)
+        key(k.key, k.modifiers);
+    QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+    key(Qt::Key_V, Qt::ControlModifier);
+    type(c.typedAfter);
+    for (std::size_t i = 0; i < c.undone.size(); ++i) {
+        key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(field->text().toStdString(), c.undone[i]) << "after Undo " << i + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstSeries, UndoSteps, ::testing::ValuesIn(kUndoStepsCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 // Undo takes back the paste alone, not the digits typed before it, and the
 // digits typed after it are a step of their own.

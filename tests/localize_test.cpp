@@ -13,7 +13,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <string>
@@ -197,6 +199,110 @@ INSTANTIATE_TEST_SUITE_P(Localize,
                          EveryConstant,
                          ::testing::ValuesIn(kConstants),
                          [](const ::testing::TestParamInfo<Constant>& info) { return std::string(info.param.name); });
+
+// A language's table is looked for once, not at every read: the English of
+// the bundle has none, and the user's language may have none.
+
+struct TableSearchCase {
+    const char* name;
+    const char* language;
+    // Fills the test's own Resources folder; nothing: the bundle's.
+    void (*arrange)(const QString& resources);
+    const char* chiudi; // what kChiudi reads
+};
+
+void PrintTo(const TableSearchCase& c, std::ostream* os) { *os << c.name; }
+
+void writeJunkTable(const QString& resources)
+{
+    QDir().mkpath(QDir(resources).filePath(QStringLiteral("translations")));
+    QFile file(QDir(resources).filePath(QStringLiteral("translations/corvanta_xx.qm")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a table");
+}
+
+const TableSearchCase kTableSearchCases[] = {
+    {"EnglishOfTheBundle", "en", nullptr, "Close"},
+    {"ItalianOfTheBundle", "it", nullptr, "Chiudi"},
+    {"NoTranslationsFolder", "xx", [](const QString&) {}, "Close"},
+    {"NoTableInTheFolder",
+     "xx",
+     [](const QString& resources) {
+         ASSERT_TRUE(writeTable(resources, "yy", {{"Localize.kChiudi", "yy"}}));
+     },
+     "Close"},
+    {"UnreadableTable", "xx", writeJunkTable, "Close"},
+    {"TableOfTheLanguage",
+     "xx",
+     [](const QString& resources) {
+         ASSERT_TRUE(writeTable(resources, "xx", {{"Localize.kChiudi", "xx"}}));
+     },
+     "xx"},
+};
+
+class TableSearch : public LocalizeTest, public ::testing::WithParamInterface<TableSearchCase> {
+protected:
+    // Reads every constant, for the user's language and by name.
+    void readAll(int times)
+    {
+        for (int i = 0; i < times; ++i)
+            for (const Constant& c : kConstants) {
+                c.read({});
+                c.read(GetParam().language);
+            }
+    }
+};
+
+TEST_P(TableSearch, OpensNoMoreTablesHoweverManyTheReads)
+{
+    const TableSearchCase& c = GetParam();
+    if (c.arrange) {
+        ASSERT_NO_FATAL_FAILURE(c.arrange(useOwnResources()));
+    }
+    SystemClass::SetLanguageForTesting(c.language);
+    const std::int64_t opensBefore = SystemClass::TableOpenCount();
+    readAll(1);
+    const std::int64_t opensOnce = SystemClass::TableOpenCount();
+    EXPECT_LE(opensOnce - opensBefore, 1);
+
+    const std::int64_t lookupsBefore = SystemClass::LookupCount();
+    readAll(5);
+    EXPECT_EQ(SystemClass::TableOpenCount(), opensOnce);
+    // Every read is still a lookup of its own.
+    EXPECT_EQ(SystemClass::LookupCount(), lookupsBefore + 5 * 2 * static_cast<std::int64_t>(std::size(kConstants)));
+    EXPECT_EQ(Localize::kChiudi(), c.chiudi);
+    EXPECT_EQ(Localize::kChiudi(c.language), c.chiudi);
+}
+
+INSTANTIATE_TEST_SUITE_P(Localize, TableSearch, ::testing::ValuesIn(kTableSearchCases), [](const auto& info) {
+    return std::string(info.param.name);
+});
+
+// Written over in place, a table that could not be read is read again, its
+// folder unchanged. The times are set, so the clock's grain does not matter.
+TEST_F(LocalizeTest, AnUnreadableTableWrittenOverIsReadAgain)
+{
+    const QString resources = useOwnResources();
+    const QString good = QDir(root()).filePath(QStringLiteral("good"));
+    ASSERT_TRUE(writeTable(good, "xx", {{"Localize.kChiudi", "xx"}}));
+    ASSERT_NO_FATAL_FAILURE(writeJunkTable(resources));
+    EXPECT_EQ(Localize::kChiudi("xx"), "Close");
+
+    const std::filesystem::path table =
+        QDir(resources).filePath(QStringLiteral("translations/corvanta_xx.qm")).toStdString();
+    const auto folderTime = std::filesystem::last_write_time(table.parent_path());
+    const auto tableTime = std::filesystem::last_write_time(table);
+    QFile goodTable(QDir(good).filePath(QStringLiteral("translations/corvanta_xx.qm")));
+    ASSERT_TRUE(goodTable.open(QIODevice::ReadOnly));
+    QFile file(QString::fromStdString(table.string()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_GT(file.write(goodTable.readAll()), 0);
+    file.close();
+    std::filesystem::last_write_time(table, tableTime + std::chrono::seconds(1));
+    std::filesystem::last_write_time(table.parent_path(), folderTime);
+
+    EXPECT_EQ(Localize::kChiudi("xx"), "xx");
+}
 
 TEST(LocalizeTable, ListsFortyFourConstants)
 {

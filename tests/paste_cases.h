@@ -2,7 +2,9 @@
 
 // Numbers as a user copies them, with blanks, tabs and line ends, and what the
 // first-series number field (eleven digits) holds after each is pasted. Every
-// route a paste takes into the field answers to this one table.
+// route a paste takes into the field answers to this one table. The texts are
+// UTF-8: web pages and Italian or French documents group digits with
+// no-break and narrow no-break spaces, and any white space is a blank.
 
 #include <ostream>
 
@@ -30,4 +32,12 @@ inline constexpr PasteCase kPasteCases[] = {
     {"LetterFirstRefused", "", "X12345678901", ""},
     {"LetterAmongGroupsRefusedWhole", "", "2073 18X6 957", ""},
     {"RefusedKeepsWhatWasTyped", "2073", " 18-46", "2073"},
+    {"NoBreakSpaces", "", "2073\u00A01846\u00A0957", "20731846957"},
+    {"NarrowNoBreakSpaces", "", "2073\u202F1846\u202F957", "20731846957"},
+    {"EnQuadToHairSpace", "", "\u20002073\u20051846\u2009957\u200A", "20731846957"},
+    {"MathematicalAndIdeographicSpaces", "", "2073\u205F1846\u3000957", "20731846957"},
+    {"LineAndParagraphSeparators", "", "2073\u20281846\u2029957", "20731846957"},
+    {"FormFeedAndVerticalTab", "", "2073\f1846\v957", "20731846957"},
+    {"NextLineBetween", "", "2073\u00851846\u0085957", "20731846957"},
+    {"NoBreakSpaceAfterTyping", "2073", "\u00A01846\u202F957", "20731846957"},
 };
