@@ -3,6 +3,7 @@
 
 #include "controls.h"
 #include "exceptions.h"
+#include "private/propertytypes.h"
 #include "propertylist.h"
 #include "storedlists.h"
 #include "ui_fixture.h"
@@ -11,6 +12,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -169,6 +171,23 @@ TEST_P(EveryStoredList, AppliesToItsClass)
 INSTANTIATE_TEST_SUITE_P(Windows, EveryStoredList, ::testing::ValuesIn(storedlists::Table()), [](const auto& info) {
     return info.param.window + "_" + info.param.target;
 });
+
+template <class V>
+constexpr bool kReadableAs = requires(const PropertyValue& v)
+{
+    valueAs<V>(v);
+};
+
+// A value is read only as one of the types the rows keep their values in;
+// any other type does not compile.
+TEST(PropertyValues, AreReadOnlyAsTheTypesTheyAreKeptIn)
+{
+    static_assert(kReadableAs<bool> && kReadableAs<Color> && kReadableAs<float>);
+    static_assert(kReadableAs<std::uint8_t> && kReadableAs<std::string> && kReadableAs<std::int64_t>);
+    // Each of these was once read as an integer.
+    static_assert(!kReadableAs<int> && !kReadableAs<double> && !kReadableAs<const char*> && !kReadableAs<Byte>);
+    EXPECT_EQ(valueAs<std::int64_t>(PropertyValue(7)), 7);
+}
 
 // ------------------------------------------------------------------ failures
 

@@ -62,11 +62,7 @@ struct Window::Impl {
 
     // Property rows: a record kept here, then shown on the widget.
     template <auto Field, void (Impl::*Show)()>
-    static void set(Window& window, const PropertyValue& v)
-    {
-        window.d.get()->*Field = valueAs<typename MemberOf<decltype(Field)>::Value>(v);
-        (window.d.get()->*Show)();
-    }
+    static constexpr auto set = &KeepAndShow<&Window::d, Field, Show>;
     static void setVisible(Window& window, const PropertyValue& v);
     static void setFullScreen(Window& window, const PropertyValue& v);
 };
