@@ -21,9 +21,12 @@
 #include "window1.h"
 #include "window2.h"
 
+#include <QApplication>
+#include <QColor>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QSize>
 
@@ -330,6 +333,28 @@ TYPED_TEST(CheckWindow, ControlsSitWhereTheWindowPlacesThem)
         const QRect inWindow(widget->mapTo(w->contentWidget(), QPoint(0, 0)), widget->size());
         EXPECT_EQ(inWindow, QRect(s.left, s.top, s.width, s.height)) << s.name;
     }
+}
+
+// The number field shows the colours its list stores, black text on white,
+// also on a desktop whose fields are light text on dark.
+TYPED_TEST(CheckWindow, TheNumberFieldIsBlackOnWhiteAsStored)
+{
+    struct DarkFields {
+        const QPalette desktop = QApplication::palette();
+        DarkFields()
+        {
+            QPalette dark = desktop;
+            dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+            dark.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
+            QApplication::setPalette(dark);
+        }
+        ~DarkFields() { QApplication::setPalette(desktop); }
+    } dark;
+    auto w = this->open();
+    QLineEdit* field = road::field(*w);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
 TYPED_TEST(CheckWindow, LabelsFollowTheLanguageOfTheirCreation)
