@@ -232,7 +232,6 @@ bool Window::Visible() const
 void Window::SetProperties(std::string_view list)
 {
     RequireUIThread();
-    static constexpr StoredWithoutEffect systemFrame("the system draws window frames");
     static constexpr PropertyRow<Window> rows[] = {
         {"Width", PropertyType::Integer, Impl::set<&Impl::width, &Impl::applyGeometry>},
         {"Height", PropertyType::Integer, Impl::set<&Impl::height, &Impl::applyGeometry>},
@@ -240,8 +239,8 @@ void Window::SetProperties(std::string_view list)
         {"MinHeight", PropertyType::Integer, Impl::set<&Impl::minHeight, &Impl::applyGeometry>},
         {"MaxWidth", PropertyType::Integer, Impl::set<&Impl::maxWidth, &Impl::applyGeometry>},
         {"MaxHeight", PropertyType::Integer, Impl::set<&Impl::maxHeight, &Impl::applyGeometry>},
-        {"Frame", PropertyType::Integer, systemFrame},
-        {"MacProcID", PropertyType::Integer, systemFrame},
+        {"Frame", PropertyType::Integer, [](Window& w, const PropertyValue& v) { w.d->frame = v.integer(); }},
+        {"MacProcID", PropertyType::Integer, StoredWithoutEffect("the system draws window frames")},
         {"Placement", PropertyType::Integer, StoredWithoutEffect("the system places new windows")},
         {"Title", PropertyType::String, Through<&Window::SetTitle>},
         {"CloseButton", PropertyType::Boolean, Impl::set<&Impl::closeButton, &Impl::applyFlags>},

@@ -693,6 +693,28 @@ TYPED_TEST(CheckWindow, CloseClosesThisWindowAndAnswersFalse)
     EXPECT_EQ(w->ControlByName("PushButton1"), nullptr);
 }
 
+// Escape is no key of a check window: wherever the focus is, the window
+// stays open and the number stays as typed.
+TYPED_TEST(CheckWindow, EscapeLeavesTheWindowOpen)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    // The first four places of the mask, each filled as it admits.
+    std::string typed;
+    for (char place : std::string(S::mask).substr(0, 4))
+        typed += place == '9' ? '1' : 'A';
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, typed));
+    for (const char* name : {"EditField1", "PopupMenu1"}) {
+        QWidget* target = road::named(*w, name);
+        ASSERT_NE(target, nullptr) << name;
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_TRUE(w->IsOpen()) << "Escape in " << name;
+    }
+    EXPECT_EQ(road::field(*w)->text().toStdString(), typed);
+}
+
 TYPED_TEST(CheckWindow, MenuItemAccessorsFindTheSharedBarsItems)
 {
     auto w = this->open();
@@ -824,6 +846,29 @@ TEST_F(TwoWindows, TheCloseItemClosesOnlyTheFrontCheckWindow)
     ASSERT_EQ(Window::At(0), w1);
     ChooseMenuItem(NotNil(w1->FileClose()));
     QCoreApplication::processEvents();
+    EXPECT_FALSE(w1->IsOpen());
+    EXPECT_EQ(Window::WindowCount(), 0);
+}
+
+// Ctrl+W, pressed in the number field, closes the window in front; the
+// window that comes to the front in its place stays open until its own turn.
+TEST_F(TwoWindows, TheCloseKeyClosesOnlyTheFrontCheckWindow)
+{
+    auto w1 = Window1::implicitInstance();
+    auto w2 = Window2::implicitInstance();
+    w2->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w2->widget()));
+    ASSERT_EQ(Window::At(0), w2);
+
+    QTest::keyClick(road::field(*w2), Qt::Key_W, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(w2->IsOpen());
+    EXPECT_TRUE(w1->IsOpen());
+    ASSERT_EQ(Window::At(0), w1);
+
+    w1->widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w1->widget()));
+    QTest::keyClick(road::field(*w1), Qt::Key_W, Qt::ControlModifier);
     EXPECT_FALSE(w1->IsOpen());
     EXPECT_EQ(Window::WindowCount(), 0);
 }

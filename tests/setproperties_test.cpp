@@ -557,7 +557,6 @@ const std::vector<RowCase>& RowsWithoutEffect()
         {"CanvasDoubleBuffer", S::Canvas, "", PropertyList({{"DoubleBuffer", true}}), {}},
         {"CanvasAcceptTabs", S::Canvas, "", PropertyList({{"AcceptTabs", true}}), {}},
         {"CanvasUseFocusRing", S::Canvas, "", PropertyList({{"UseFocusRing", false}}), {}},
-        {"WindowFrame", S::Window, "", PropertyList({{"Frame", 3}}), {}},
         {"WindowMacProcID", S::Window, "", PropertyList({{"MacProcID", 1}}), {}},
         {"WindowPlacement", S::Window, "", PropertyList({{"Placement", 2}}), {}},
         {"WindowComposite", S::Window, "", PropertyList({{"Composite", true}}), {}},

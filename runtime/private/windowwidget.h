@@ -50,6 +50,7 @@ protected:
 
 private:
     bool pressButton(bool cancel);
+    bool closeDialog();
 };
 
 } // namespace corvanta
