@@ -123,9 +123,14 @@ void Window::Close()
     const auto keep = weak_from_this().lock();
     const auto& list = windowList();
     const bool wasOpen = std::any_of(list.begin(), list.end(), [this](const auto& w) { return w.get() == this; });
+    const bool wasActive = d->widget && d->widget->isActiveWindow();
     d->shutDown(this);
     if (!wasOpen)
         return;
+    // The keyboard goes on in the window that is now in front, also where no
+    // window manager hands it over.
+    if (const auto front = At(0); wasActive && front && front->d->widget && front->d->widget->isVisible())
+        front->d->widget->activateWindow();
     auto app = GetAppObject();
     if (app && app->AutoQuit() && WindowCount() == 0)
         Runtime::Quit();

@@ -305,6 +305,9 @@ TEST_P(AboutOverTheFirstSeries, TheKeyClosesAboutAndOnlyAbout)
     EXPECT_EQ(Window::At(0), first);
     EXPECT_EQ(Window::WindowCount(), 1);
     EXPECT_EQ(Runtime::QuitCount(), quits);
+    // The keyboard goes on in the window behind.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), first->widget());
 }
 
 // Once closed, About opens again as a fresh window.
