@@ -527,8 +527,8 @@ INSTANTIATE_TEST_SUITE_P(Effects, EachRecord, ::testing::ValuesIn(EffectRows()),
     return std::string(info.param.name);
 });
 
-// The records read so that every list decodes and then kept without effect,
-// each given a value other than the stored one.
+// The records that change no widget attribute, most of them read only so that
+// every list decodes, each given a value other than the stored one.
 const std::vector<RowCase>& RowsWithoutEffect()
 {
     using S = Subject;
@@ -550,6 +550,7 @@ const std::vector<RowCase>& RowsWithoutEffect()
         {"LabelDataField", S::Label, "", PropertyList({{"DataField", "number"}}), {}},
         {"LabelDataSource", S::Label, "", PropertyList({{"DataSource", "notes"}}), {}},
         {"LabelTransparent", S::Label, "", PropertyList({{"Transparent", true}}), {}},
+        // Kept for Escape, which presses the cancel button; no attribute shows it.
         {"ButtonCancel", S::Button, "", PropertyList({{"Cancel", true}}), {}},
         {"ButtonStyle", S::Button, "", PropertyList({{"ButtonStyle", 4}}), {}},
         {"PopupDataField", S::Popup, "", PropertyList({{"DataField", "letter"}}), {}},
