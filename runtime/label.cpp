@@ -107,9 +107,9 @@ QWidget* Label::createWidget(QWidget* parent)
 std::optional<BoundProperty> Label::property(const std::string& name)
 {
     static constexpr PropertyRow<Label> rows[] = {
-        {"DataField", PropertyType::String, kStoredWithoutEffect},
-        {"DataSource", PropertyType::String, kStoredWithoutEffect},
-        {"Transparent", PropertyType::Boolean, kStoredWithoutEffect},
+        {"DataField", PropertyType::String, kNotBoundToData},
+        {"DataSource", PropertyType::String, kNotBoundToData},
+        {"Transparent", PropertyType::Boolean, StoredWithoutEffect("a label never paints a background")},
         {"Selectable",
          PropertyType::Boolean,
          [](Label& c, const PropertyValue& v) {

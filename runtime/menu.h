@@ -104,8 +104,9 @@ protected:
 // disabled item does nothing; then the front window's handler of the item's
 // name, else the application's; when none handles it (returns True), the
 // framework's own behaviour: a QuitMenuItem quits, the Edit items act on the
-// focused text field through its own methods. Every handler runs inside the
-// exception helper.
+// focused text field through its own methods, and "FileClose" closes the
+// window in front when neither it nor the application has a handler of that
+// name. Every handler runs inside the exception helper.
 void ChooseMenuItem(const std::shared_ptr<MenuItem>& item);
 
 // The enabling pass, run before a menu opens and before a shortcut or a

@@ -20,6 +20,9 @@ namespace corvanta {
 
 namespace {
 
+// The File menu's Close, whose command the framework carries out itself.
+constexpr const char* kCloseItemName = "FileClose";
+
 bool runHandler(const std::function<bool()>& handler)
 {
     if (!handler)
@@ -111,17 +114,26 @@ void ChooseMenuItem(const std::shared_ptr<MenuItem>& item)
         return;
     const std::string name = item->Name();
 
-    if (const std::shared_ptr<Window> front = Window::At(0)) {
-        if (runHandler(front->MenuHandler(name)))
-            return;
-    }
+    const std::shared_ptr<Window> front = Window::At(0);
+    // Close left to the framework closes the window in front. One that has a
+    // handler closes itself, and the framework then closes no other (the
+    // window that came to the front in its place).
+    bool hasHandler = front && front->MenuHandler(name);
+    if (front && runHandler(front->MenuHandler(name)))
+        return;
     if (const std::shared_ptr<Application> app = GetAppObject()) {
+        hasHandler = hasHandler || app->MenuHandler(name);
         if (runHandler(app->MenuHandler(name)))
             return;
     }
 
     if (IsA<QuitMenuItem>(item)) {
         Runtime::Quit();
+        return;
+    }
+    if (name == kCloseItemName) {
+        if (front && !hasHandler)
+            front->Close();
         return;
     }
     EditFocusedField(name);

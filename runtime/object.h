@@ -19,11 +19,13 @@ private:
     std::string name_;
 };
 
-// Binds a method of a framework object into a delegate. The delegate holds
-// the object weakly: once the object is gone it does nothing (and returns the
-// result type's default), so a late event cannot reach a closed window.
-template <class Owner, class R, class... Args>
-std::function<R(Args...)> CreateDelegate(const std::shared_ptr<Owner>& owner, R (Owner::*method)(Args...))
+// Binds a method of a framework object (its class's own or one it inherits)
+// into a delegate. The delegate holds the object weakly: once the object is
+// gone it does nothing (and returns the result type's default), so a late
+// event cannot reach a closed window.
+template <class Owner, class Class, class R, class... Args>
+requires std::is_base_of_v<Class, Owner> std::function<R(Args...)> CreateDelegate(const std::shared_ptr<Owner>& owner,
+                                                                                  R (Class::*method)(Args...))
 {
     std::weak_ptr<Owner> weak = owner;
     return [weak, method](Args... args) -> R {

@@ -127,8 +127,8 @@ QWidget* PopupMenu::createWidget(QWidget* parent)
 std::optional<BoundProperty> PopupMenu::property(const std::string& name)
 {
     static constexpr PropertyRow<PopupMenu> rows[] = {
-        {"DataField", PropertyType::String, kStoredWithoutEffect},
-        {"DataSource", PropertyType::String, kStoredWithoutEffect},
+        {"DataField", PropertyType::String, kNotBoundToData},
+        {"DataSource", PropertyType::String, kNotBoundToData},
         {"ListIndex", PropertyType::Integer, Through<&PopupMenu::SetListIndex>},
         {"InitialValue", PropertyType::String, Through<&PopupMenu::SetInitialValue>},
     };

@@ -90,7 +90,7 @@ std::optional<BoundProperty> PushButton::property(const std::string& name)
         {"Caption", PropertyType::String, Through<&PushButton::SetCaption>},
         {"Default", PropertyType::Boolean, Through<&PushButton::SetDefault>},
         {"Cancel", PropertyType::Boolean, Through<&PushButton::SetCancel>},
-        {"ButtonStyle", PropertyType::Integer, kStoredWithoutEffect},
+        {"ButtonStyle", PropertyType::Integer, StoredWithoutEffect("every style is drawn as a push button")},
     };
     return BindRow(*this, rows, name);
 }

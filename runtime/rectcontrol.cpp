@@ -240,6 +240,8 @@ void RectControl::SetProperties(std::string_view list)
 {
     RequireUIThread();
     using Row = PropertyRow<RectControl>;
+    static constexpr StoredWithoutEffect keepsItsPlace("a control keeps its place and size when its window is resized");
+    static constexpr StoredWithoutEffect tabInReadingOrder("Tab follows the controls in reading order");
     static constexpr Row rows[] = {
         {"InitialParent",
          PropertyType::String,
@@ -248,7 +250,7 @@ void RectControl::SetProperties(std::string_view list)
              if (c.d->widget)
                  c.d->reparent(&c);
          }},
-        {"Index", PropertyType::Integer, kStoredWithoutEffect},
+        {"Index", PropertyType::Integer, StoredWithoutEffect("controls are found by name, never by index")},
         {"Name",
          PropertyType::String,
          [](RectControl& c, const PropertyValue& v) {
@@ -262,7 +264,9 @@ void RectControl::SetProperties(std::string_view list)
         {"Height", PropertyType::Integer, Through<&RectControl::SetHeight>},
         {"Visible", PropertyType::Boolean, Through<&RectControl::SetVisible>},
         {"Enabled", PropertyType::Boolean, Through<&RectControl::SetEnabled>},
-        {"AutoDeactivate", PropertyType::Boolean, kStoredWithoutEffect},
+        {"AutoDeactivate",
+         PropertyType::Boolean,
+         StoredWithoutEffect("a control looks the same whether or not its window is in front")},
         {"HelpTag",
          PropertyType::String,
          [](RectControl& c, const PropertyValue& v) {
@@ -276,12 +280,12 @@ void RectControl::SetProperties(std::string_view list)
              c.d->tabStop = v.boolean();
              c.d->applyFocus();
          }},
-        {"TabIndex", PropertyType::Integer, kStoredWithoutEffect},
-        {"TabPanelIndex", PropertyType::Integer, kStoredWithoutEffect},
-        {"LockLeft", PropertyType::Boolean, kStoredWithoutEffect},
-        {"LockTop", PropertyType::Boolean, kStoredWithoutEffect},
-        {"LockRight", PropertyType::Boolean, kStoredWithoutEffect},
-        {"LockBottom", PropertyType::Boolean, kStoredWithoutEffect},
+        {"TabIndex", PropertyType::Integer, tabInReadingOrder},
+        {"TabPanelIndex", PropertyType::Integer, tabInReadingOrder},
+        {"LockLeft", PropertyType::Boolean, keepsItsPlace},
+        {"LockTop", PropertyType::Boolean, keepsItsPlace},
+        {"LockRight", PropertyType::Boolean, keepsItsPlace},
+        {"LockBottom", PropertyType::Boolean, keepsItsPlace},
     };
     ApplyPropertyList(list, className(), [this](const std::string& name) {
         if (auto own = property(name))

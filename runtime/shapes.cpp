@@ -164,14 +164,6 @@ struct Canvas::Impl {
     std::shared_ptr<Picture> backdrop;
     bool transparent = true, eraseBackground = true, acceptFocus = false;
 
-    // A record kept here and shown at once.
-    template <bool Impl::*Field>
-    static void set(Canvas& canvas, const PropertyValue& v)
-    {
-        canvas.d.get()->*Field = v.boolean();
-        canvas.d->show(canvas.widget());
-    }
-
     void show(QWidget* w) const
     {
         if (auto* c = static_cast<CanvasWidget*>(w)) {
@@ -182,6 +174,10 @@ struct Canvas::Impl {
             c->update();
         }
     }
+
+    // A record kept here and shown on the widget, once there is one.
+    template <bool Impl::*Field>
+    static constexpr auto set = &KeepAndShow<&Canvas::d, Field, &Impl::show>;
 };
 
 Canvas::Canvas() : d(std::make_unique<Impl>()) {}
@@ -210,12 +206,12 @@ QWidget* Canvas::createWidget(QWidget* parent)
 std::optional<BoundProperty> Canvas::property(const std::string& name)
 {
     static constexpr PropertyRow<Canvas> rows[] = {
-        {"Transparent", PropertyType::Boolean, &Impl::set<&Impl::transparent>},
-        {"EraseBackground", PropertyType::Boolean, &Impl::set<&Impl::eraseBackground>},
-        {"DoubleBuffer", PropertyType::Boolean, kStoredWithoutEffect},
-        {"AcceptTabs", PropertyType::Boolean, kStoredWithoutEffect},
-        {"AcceptFocus", PropertyType::Boolean, &Impl::set<&Impl::acceptFocus>},
-        {"UseFocusRing", PropertyType::Boolean, kStoredWithoutEffect},
+        {"Transparent", PropertyType::Boolean, Impl::set<&Impl::transparent>},
+        {"EraseBackground", PropertyType::Boolean, Impl::set<&Impl::eraseBackground>},
+        {"DoubleBuffer", PropertyType::Boolean, StoredWithoutEffect("Qt always paints through a back buffer")},
+        {"AcceptTabs", PropertyType::Boolean, StoredWithoutEffect("Tab always moves on to the next control")},
+        {"AcceptFocus", PropertyType::Boolean, Impl::set<&Impl::acceptFocus>},
+        {"UseFocusRing", PropertyType::Boolean, StoredWithoutEffect("a canvas draws no focus ring of its own")},
     };
     return BindRow(*this, rows, name);
 }

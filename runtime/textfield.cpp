@@ -326,12 +326,7 @@ struct TextField::Impl {
 
     // A record kept here and shown on the widget, once there is one.
     template <auto Field, void (Impl::*Show)(QLineEdit*) const>
-    static void set(TextField& field, const PropertyValue& v)
-    {
-        field.d.get()->*Field = valueAs<typename MemberOf<decltype(Field)>::Value>(v);
-        if (auto* e = static_cast<QLineEdit*>(field.widget()))
-            (field.d.get()->*Show)(e);
-    }
+    static constexpr auto set = &KeepAndShow<&TextField::d, Field, Show>;
 };
 
 TextField::TextField() : d(std::make_unique<Impl>()) {}
@@ -441,22 +436,24 @@ QWidget* TextField::createWidget(QWidget* parent)
 std::optional<BoundProperty> TextField::property(const std::string& name)
 {
     static constexpr PropertyRow<TextField> rows[] = {
-        {"DataField", PropertyType::String, kStoredWithoutEffect},
-        {"DataSource", PropertyType::String, kStoredWithoutEffect},
-        {"AutomaticallyCheckSpelling", PropertyType::Boolean, kStoredWithoutEffect},
-        {"Alignment", PropertyType::Integer, &Impl::set<&Impl::alignment, &Impl::applyAlignment>},
-        {"AcceptTabs", PropertyType::Boolean, kStoredWithoutEffect},
-        {"LimitText", PropertyType::Integer, &Impl::set<&Impl::limitText, &Impl::applyMask>},
-        {"ReadOnly", PropertyType::Boolean, &Impl::set<&Impl::readOnly, &Impl::showReadOnly>},
+        {"DataField", PropertyType::String, kNotBoundToData},
+        {"DataSource", PropertyType::String, kNotBoundToData},
+        {"AutomaticallyCheckSpelling", PropertyType::Boolean, StoredWithoutEffect("fields are not spell-checked")},
+        {"Alignment", PropertyType::Integer, Impl::set<&Impl::alignment, &Impl::applyAlignment>},
+        {"AcceptTabs",
+         PropertyType::Boolean,
+         StoredWithoutEffect("a single-line field types no Tab: Tab moves on to the next control")},
+        {"LimitText", PropertyType::Integer, Impl::set<&Impl::limitText, &Impl::applyMask>},
+        {"ReadOnly", PropertyType::Boolean, Impl::set<&Impl::readOnly, &Impl::showReadOnly>},
         {"Mask", PropertyType::String, Through<&TextField::SetMask>},
         {"Text", PropertyType::String, Through<&TextField::SetText>},
-        {"CueText", PropertyType::String, &Impl::set<&Impl::cueText, &Impl::showCueText>},
-        {"Format", PropertyType::String, kStoredWithoutEffect},
-        {"BackColor", PropertyType::Color, &Impl::set<&Impl::backColor, &Impl::showBackColor>},
-        {"TextColor", PropertyType::Color, &Impl::set<&Impl::textColor, &Impl::showTextColor>},
-        {"UseFocusRing", PropertyType::Boolean, &Impl::set<&Impl::useFocusRing, &Impl::showFocusRing>},
-        {"Password", PropertyType::Boolean, &Impl::set<&Impl::password, &Impl::showPassword>},
-        {"Border", PropertyType::Boolean, &Impl::set<&Impl::border, &Impl::showBorder>},
+        {"CueText", PropertyType::String, Impl::set<&Impl::cueText, &Impl::showCueText>},
+        {"Format", PropertyType::String, StoredWithoutEffect("a field shows its text as it holds it")},
+        {"BackColor", PropertyType::Color, Impl::set<&Impl::backColor, &Impl::showBackColor>},
+        {"TextColor", PropertyType::Color, Impl::set<&Impl::textColor, &Impl::showTextColor>},
+        {"UseFocusRing", PropertyType::Boolean, Impl::set<&Impl::useFocusRing, &Impl::showFocusRing>},
+        {"Password", PropertyType::Boolean, Impl::set<&Impl::password, &Impl::showPassword>},
+        {"Border", PropertyType::Boolean, Impl::set<&Impl::border, &Impl::showBorder>},
     };
     return BindRow(*this, rows, name);
 }

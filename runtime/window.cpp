@@ -124,9 +124,14 @@ void Window::Close()
     const auto keep = weak_from_this().lock();
     const auto& list = windowList();
     const bool wasOpen = std::any_of(list.begin(), list.end(), [this](const auto& w) { return w.get() == this; });
+    const bool wasActive = d->widget && d->widget->isActiveWindow();
     d->shutDown(this);
     if (!wasOpen)
         return;
+    // The keyboard goes on in the window that is now in front, also where no
+    // window manager hands it over.
+    if (const auto front = At(0); wasActive && front && front->d->widget && front->d->widget->isVisible())
+        front->d->widget->activateWindow();
     auto app = GetAppObject();
     if (app && app->AutoQuit() && WindowCount() == 0)
         Runtime::Quit();
@@ -234,28 +239,28 @@ void Window::SetProperties(std::string_view list)
 {
     RequireUIThread();
     static constexpr PropertyRow<Window> rows[] = {
-        {"Width", PropertyType::Integer, &Impl::set<&Impl::width, &Impl::applyGeometry>},
-        {"Height", PropertyType::Integer, &Impl::set<&Impl::height, &Impl::applyGeometry>},
-        {"MinWidth", PropertyType::Integer, &Impl::set<&Impl::minWidth, &Impl::applyGeometry>},
-        {"MinHeight", PropertyType::Integer, &Impl::set<&Impl::minHeight, &Impl::applyGeometry>},
-        {"MaxWidth", PropertyType::Integer, &Impl::set<&Impl::maxWidth, &Impl::applyGeometry>},
-        {"MaxHeight", PropertyType::Integer, &Impl::set<&Impl::maxHeight, &Impl::applyGeometry>},
-        {"Frame", PropertyType::Integer, kStoredWithoutEffect},
-        {"MacProcID", PropertyType::Integer, kStoredWithoutEffect},
-        {"Placement", PropertyType::Integer, kStoredWithoutEffect},
+        {"Width", PropertyType::Integer, Impl::set<&Impl::width, &Impl::applyGeometry>},
+        {"Height", PropertyType::Integer, Impl::set<&Impl::height, &Impl::applyGeometry>},
+        {"MinWidth", PropertyType::Integer, Impl::set<&Impl::minWidth, &Impl::applyGeometry>},
+        {"MinHeight", PropertyType::Integer, Impl::set<&Impl::minHeight, &Impl::applyGeometry>},
+        {"MaxWidth", PropertyType::Integer, Impl::set<&Impl::maxWidth, &Impl::applyGeometry>},
+        {"MaxHeight", PropertyType::Integer, Impl::set<&Impl::maxHeight, &Impl::applyGeometry>},
+        {"Frame", PropertyType::Integer, [](Window& w, const PropertyValue& v) { w.d->frame = v.integer(); }},
+        {"MacProcID", PropertyType::Integer, StoredWithoutEffect("the system draws window frames")},
+        {"Placement", PropertyType::Integer, StoredWithoutEffect("the system places new windows")},
         {"Title", PropertyType::String, Through<&Window::SetTitle>},
-        {"CloseButton", PropertyType::Boolean, &Impl::set<&Impl::closeButton, &Impl::applyFlags>},
-        {"Resizeable", PropertyType::Boolean, &Impl::set<&Impl::resizeable, &Impl::applyGeometry>},
-        {"MaximizeButton", PropertyType::Boolean, &Impl::set<&Impl::maximizeButton, &Impl::applyFlags>},
-        {"MinimizeButton", PropertyType::Boolean, &Impl::set<&Impl::minimizeButton, &Impl::applyFlags>},
-        {"FullScreenButton", PropertyType::Boolean, &Impl::set<&Impl::fullScreenButton, &Impl::applyFlags>},
-        {"Composite", PropertyType::Boolean, kStoredWithoutEffect},
+        {"CloseButton", PropertyType::Boolean, Impl::set<&Impl::closeButton, &Impl::applyFlags>},
+        {"Resizeable", PropertyType::Boolean, Impl::set<&Impl::resizeable, &Impl::applyGeometry>},
+        {"MaximizeButton", PropertyType::Boolean, Impl::set<&Impl::maximizeButton, &Impl::applyFlags>},
+        {"MinimizeButton", PropertyType::Boolean, Impl::set<&Impl::minimizeButton, &Impl::applyFlags>},
+        {"FullScreenButton", PropertyType::Boolean, Impl::set<&Impl::fullScreenButton, &Impl::applyFlags>},
+        {"Composite", PropertyType::Boolean, StoredWithoutEffect("the system composes what windows draw")},
         {"Visible", PropertyType::Boolean, &Impl::setVisible},
-        {"LiveResize", PropertyType::Boolean, kStoredWithoutEffect},
+        {"LiveResize", PropertyType::Boolean, StoredWithoutEffect("Qt redraws a window while it is resized")},
         {"FullScreen", PropertyType::Boolean, &Impl::setFullScreen},
-        {"MenuBarVisible", PropertyType::Boolean, &Impl::set<&Impl::menuBarVisible, &Impl::applyMenuBarVisible>},
-        {"HasBackColor", PropertyType::Boolean, &Impl::set<&Impl::hasBackColor, &Impl::applyBackColor>},
-        {"BackColor", PropertyType::Color, &Impl::set<&Impl::backColor, &Impl::applyBackColor>},
+        {"MenuBarVisible", PropertyType::Boolean, Impl::set<&Impl::menuBarVisible, &Impl::applyMenuBarVisible>},
+        {"HasBackColor", PropertyType::Boolean, Impl::set<&Impl::hasBackColor, &Impl::applyBackColor>},
+        {"BackColor", PropertyType::Color, Impl::set<&Impl::backColor, &Impl::applyBackColor>},
     };
     ApplyPropertyList(
         list, classRecord().name(), [this](const std::string& name) { return BindRow(*this, rows, name); });

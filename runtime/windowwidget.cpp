@@ -1,6 +1,7 @@
 // The Qt side of a window: its events reach the Window, Return and Escape
-// press the default and cancel buttons, and the content area paints the
-// window's colour and backdrop.
+// press the default and cancel buttons (Escape closes a dialog without a
+// cancel button), and the content area paints the window's colour and
+// backdrop.
 
 #include "private/windowwidget.h"
 
@@ -55,7 +56,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* e)
             e->accept();
             return;
         }
-        if (e->key() == Qt::Key_Escape && pressButton(true)) {
+        if (e->key() == Qt::Key_Escape && (pressButton(true) || closeDialog())) {
             e->accept();
             return;
         }
@@ -70,6 +71,15 @@ void WindowWidget::resizeEvent(QResizeEvent* e)
         owner->d->width = owner->d->content->width();
         owner->d->height = owner->d->content->height();
     }
+}
+
+// Closes a dialog as its close button does; false for any other window.
+bool WindowWidget::closeDialog()
+{
+    if (!owner || owner->d->frame != kDialogFrame)
+        return false;
+    owner->closedByUser();
+    return true;
 }
 
 // Presses the enabled, visible default (or cancel) button; false when there is none.

@@ -21,9 +21,12 @@
 #include "window1.h"
 #include "window2.h"
 
+#include <QApplication>
+#include <QColor>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QSize>
 
@@ -330,6 +333,28 @@ TYPED_TEST(CheckWindow, ControlsSitWhereTheWindowPlacesThem)
         const QRect inWindow(widget->mapTo(w->contentWidget(), QPoint(0, 0)), widget->size());
         EXPECT_EQ(inWindow, QRect(s.left, s.top, s.width, s.height)) << s.name;
     }
+}
+
+// The number field shows the colours its list stores, black text on white,
+// also on a desktop whose fields are light text on dark.
+TYPED_TEST(CheckWindow, TheNumberFieldIsBlackOnWhiteAsStored)
+{
+    struct DarkFields {
+        const QPalette desktop = QApplication::palette();
+        DarkFields()
+        {
+            QPalette dark = desktop;
+            dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+            dark.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
+            QApplication::setPalette(dark);
+        }
+        ~DarkFields() { QApplication::setPalette(desktop); }
+    } dark;
+    auto w = this->open();
+    QLineEdit* field = road::field(*w);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
 TYPED_TEST(CheckWindow, LabelsFollowTheLanguageOfTheirCreation)
@@ -668,6 +693,28 @@ TYPED_TEST(CheckWindow, CloseClosesThisWindowAndAnswersFalse)
     EXPECT_EQ(w->ControlByName("PushButton1"), nullptr);
 }
 
+// Escape is no key of a check window: wherever the focus is, the window
+// stays open and the number stays as typed.
+TYPED_TEST(CheckWindow, EscapeLeavesTheWindowOpen)
+{
+    using S = typename TestFixture::S;
+    auto w = this->open();
+    // The first four places of the mask, each filled as it admits.
+    std::string typed;
+    for (char place : std::string(S::mask).substr(0, 4))
+        typed += place == '9' ? '1' : 'A';
+    ASSERT_NO_FATAL_FAILURE(road::typeNumber(*w, typed));
+    for (const char* name : {"EditField1", "PopupMenu1"}) {
+        QWidget* target = road::named(*w, name);
+        ASSERT_NE(target, nullptr) << name;
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_TRUE(w->IsOpen()) << "Escape in " << name;
+    }
+    EXPECT_EQ(road::field(*w)->text().toStdString(), typed);
+}
+
 TYPED_TEST(CheckWindow, MenuItemAccessorsFindTheSharedBarsItems)
 {
     auto w = this->open();
@@ -799,6 +846,31 @@ TEST_F(TwoWindows, TheCloseItemClosesOnlyTheFrontCheckWindow)
     ASSERT_EQ(Window::At(0), w1);
     ChooseMenuItem(NotNil(w1->FileClose()));
     QCoreApplication::processEvents();
+    EXPECT_FALSE(w1->IsOpen());
+    EXPECT_EQ(Window::WindowCount(), 0);
+}
+
+// Ctrl+W, pressed in the number field, closes the window in front; the
+// window that comes to the front in its place takes the keyboard and stays
+// open until its own turn.
+TEST_F(TwoWindows, TheCloseKeyClosesOnlyTheFrontCheckWindow)
+{
+    auto w1 = Window1::implicitInstance();
+    auto w2 = Window2::implicitInstance();
+    w2->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w2->widget()));
+    ASSERT_EQ(Window::At(0), w2);
+
+    QTest::keyClick(road::field(*w2), Qt::Key_W, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(w2->IsOpen());
+    EXPECT_TRUE(w1->IsOpen());
+    ASSERT_EQ(Window::At(0), w1);
+
+    // The keyboard goes on in the window now in front.
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), w1->widget());
+    QTest::keyClick(road::field(*w1), Qt::Key_W, Qt::ControlModifier);
     EXPECT_FALSE(w1->IsOpen());
     EXPECT_EQ(Window::WindowCount(), 0);
 }

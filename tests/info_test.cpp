@@ -1,6 +1,8 @@
 // The About window, reached through the application's About handler as the
 // user reaches it.
 
+#include "app_fixture.h"
+
 #include "app.h"
 #include "application.h"
 #include "controls.h"
@@ -11,9 +13,13 @@
 #include "picture.h"
 #include "pictures.h"
 #include "system.h"
+#include "runtime.h"
 #include "ui_fixture.h"
 #include "window.h"
+#include "window1.h"
+#include "window2.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -21,9 +27,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 
 using namespace corvanta;
 
@@ -227,6 +235,99 @@ TEST_F(InfoTest, TheCloseButtonClosesItToo)
     EXPECT_NE(second, first);
     EXPECT_EQ(NotNil(second->StaticText1())->Text(), "Version " + app->ShortVersion());
 }
+
+// --- Closing from the keyboard -------------------------------------------------
+
+// A key that closes the About window as a dialog closes: the desktop's cancel
+// key, and the Close item's shortcut.
+struct CloseKey {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+void PrintTo(const CloseKey& k, std::ostream* os) { *os << k.name; }
+
+constexpr CloseKey kCloseKeys[] = {
+    {"Escape", Qt::Key_Escape, Qt::NoModifier},
+    {"CtrlW", Qt::Key_W, Qt::ControlModifier},
+};
+
+struct Language {
+    const char* name;
+    const char* code; // "zz" has no localization: English
+};
+
+void PrintTo(const Language& l, std::ostream* os) { *os << l.name; }
+
+constexpr Language kLanguages[] = {{"English", "zz"}, {"Italian", "it"}};
+
+// The application as it starts, in a language, with About opened over the
+// first-series window as its item opens it.
+class AboutOverTheFirstSeries : public AppUiTest, public ::testing::WithParamInterface<std::tuple<Language, CloseKey>> {
+protected:
+    std::string language() const override { return std::get<0>(GetParam()).code; }
+
+    void SetUp() override
+    {
+        AppUiTest::SetUp();
+        first = Window1::implicitInstance();
+        ASSERT_TRUE(app->FileInfo_Action());
+        about = Info::implicitInstance();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(about->widget()));
+        ASSERT_EQ(Window::At(0), about);
+        quits = Runtime::QuitCount();
+    }
+
+    // The key where the About window has its focus, as a user presses it.
+    void press(const CloseKey& k)
+    {
+        QWidget* target = QApplication::focusWidget();
+        if (!target || target->window() != about->widget())
+            target = about->widget();
+        QTest::keyClick(target, k.key, k.modifiers);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::shared_ptr<Window1> first;
+    std::shared_ptr<Info> about;
+    std::int64_t quits = 0;
+};
+
+// The key closes About and nothing else: the window behind it stays open and
+// comes to the front, and the application does not quit.
+TEST_P(AboutOverTheFirstSeries, TheKeyClosesAboutAndOnlyAbout)
+{
+    press(std::get<1>(GetParam()));
+    EXPECT_FALSE(about->IsOpen());
+    EXPECT_EQ(Window::ImplicitWindow("Info.Info"), nullptr);
+    EXPECT_TRUE(first->IsOpen());
+    EXPECT_EQ(Window::At(0), first);
+    EXPECT_EQ(Window::WindowCount(), 1);
+    EXPECT_EQ(Runtime::QuitCount(), quits);
+    // The keyboard goes on in the window behind.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), first->widget());
+}
+
+// Once closed, About opens again as a fresh window.
+TEST_P(AboutOverTheFirstSeries, AboutOpensAgainAfterTheKey)
+{
+    press(std::get<1>(GetParam()));
+    ASSERT_FALSE(about->IsOpen());
+    ASSERT_TRUE(app->FileInfo_Action());
+    auto again = Info::implicitInstance();
+    EXPECT_NE(again, about);
+    EXPECT_EQ(Window::At(0), again);
+    EXPECT_EQ(NotNil(again->StaticText1())->Text(), Localize::kInfoWin1() + " " + app->ShortVersion());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys,
+                         AboutOverTheFirstSeries,
+                         ::testing::Combine(::testing::ValuesIn(kLanguages), ::testing::ValuesIn(kCloseKeys)),
+                         [](const auto& info) {
+                             return std::string(std::get<1>(info.param).name) + "_" + std::get<0>(info.param).name;
+                         });
 
 TEST_F(InfoTest, WithoutTheApplicationObjectTheVersionLineStaysBare)
 {

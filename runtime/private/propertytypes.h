@@ -2,7 +2,8 @@
 
 // One table per class of the properties its stored lists carry: each row
 // names a record, gives the type its value is read with, and says how the
-// value applies.
+// value applies, or, for a record read only so that every list decodes, why
+// it changes nothing.
 
 #include "propertylist.h"
 
@@ -22,26 +23,45 @@ struct BoundProperty {
     std::function<void(const PropertyValue&)> apply;
 };
 
-// Marks a row whose record is read so that every list decodes, and stored
-// without effect: the data bindings (DataField, DataSource), the tab order
-// (Index, TabIndex, TabPanelIndex), the edge locks (the windows keep their
-// size), AutoDeactivate, spelling and Format, ButtonStyle (every style is
-// drawn as a push button), a single-line field's AcceptTabs (Tab moves on to
-// the next control), a canvas's AcceptTabs, DoubleBuffer (Qt always paints
-// through a back buffer) and UseFocusRing, a label's Transparent (labels never
-// paint a background), and a window's Frame, MacProcID,
-// Placement, Composite and LiveResize (the system draws and places windows).
-inline constexpr std::nullptr_t kStoredWithoutEffect = nullptr;
+// The reason a row's record is read and then kept without effect: it is read
+// so that every stored list decodes, and it says why it changes nothing.
+struct StoredWithoutEffect {
+    consteval explicit StoredWithoutEffect(const char* why) : reason(why)
+    {
+        if (why == nullptr || *why == '\0')
+            throw "a row stored without effect says why";
+    }
+    const char* reason;
+};
+
+// DataField and DataSource, which every data control carries.
+inline constexpr StoredWithoutEffect kNotBoundToData("the framework binds no control to a database");
 
 template <class T>
 struct PropertyRow {
+    using Apply = void (*)(T& target, const PropertyValue& value);
+
+    constexpr PropertyRow(const char* name, PropertyType type, Apply apply) : name(name), type(type), apply(apply) {}
+    constexpr PropertyRow(const char* name, PropertyType type, StoredWithoutEffect why)
+        : name(name), type(type), withoutEffect(why.reason)
+    {
+    }
+
     const char* name;
     PropertyType type;
-    void (*apply)(T& target, const PropertyValue& value);
+    Apply apply = nullptr; // nil: stored without effect
+    const char* withoutEffect = nullptr;
 };
 
-// The value as the C++ type it is kept in.
+// The C++ types a stored value is kept in, each read by its own accessor;
+// reading a value as any other type does not compile.
+template <class V, class... Types>
+concept OneOf = (std::is_same_v<V, Types> || ...);
 template <class V>
+concept StoredValueType = OneOf<V, bool, Color, float, std::uint8_t, std::string, std::int64_t>;
+
+// The value as the C++ type it is kept in.
+template <StoredValueType V>
 V valueAs(const PropertyValue& v)
 {
     if constexpr (std::is_same_v<V, bool>)
@@ -55,7 +75,7 @@ V valueAs(const PropertyValue& v)
     else if constexpr (std::is_same_v<V, std::string>)
         return v.text();
     else
-        return v.integer();
+        return v.integer(); // std::int64_t, the one type left
 }
 
 template <class Member>
@@ -85,6 +105,35 @@ void Store(typename MemberOf<decltype(Field)>::Class& target, const PropertyValu
     target.*Field = valueAs<typename MemberOf<decltype(Field)>::Value>(v);
 }
 
+// The widget type a show step takes: `void (State::*)(W*) const`. A step
+// without an argument finds what to show by itself.
+template <class Step>
+struct ShowStep {
+    static constexpr bool takesWidget = false;
+};
+template <class State, class W>
+struct ShowStep<void (State::*)(W*) const> {
+    static constexpr bool takesWidget = true;
+    using Widget = W;
+};
+
+// A row whose value is kept in the object's private state (`State`, the
+// object's pointer to it) and then shown by one of the state's steps; a step
+// that takes the object's widget runs only once the widget exists.
+template <auto State, auto Field, auto Show>
+void KeepAndShow(typename MemberOf<decltype(State)>::Class& target, const PropertyValue& v)
+{
+    auto& state = *(target.*State);
+    state.*Field = valueAs<typename MemberOf<decltype(Field)>::Value>(v);
+    using Step = ShowStep<decltype(Show)>;
+    if constexpr (Step::takesWidget) {
+        if (auto* widget = static_cast<typename Step::Widget*>(target.widget()))
+            (state.*Show)(widget);
+    } else {
+        (state.*Show)();
+    }
+}
+
 // The row of that name, bound to `target`; nothing when the table has none.
 template <class T, std::size_t N>
 std::optional<BoundProperty> BindRow(T& target, const PropertyRow<T> (&rows)[N], std::string_view name)
@@ -92,7 +141,7 @@ std::optional<BoundProperty> BindRow(T& target, const PropertyRow<T> (&rows)[N],
     for (const PropertyRow<T>& row : rows) {
         if (name != row.name)
             continue;
-        if (row.apply == kStoredWithoutEffect)
+        if (row.apply == nullptr)
             return BoundProperty{row.type, [](const PropertyValue&) {}};
         return BoundProperty{row.type, [&target, apply = row.apply](const PropertyValue& v) { apply(target, v); }};
     }

@@ -25,6 +25,11 @@ namespace corvanta {
 // Open windows, front-most first. The list owns them.
 std::vector<std::shared_ptr<Window>>& windowList();
 
+// The Frame of a dialog: Escape, the desktop's cancel key, closes it when no
+// cancel button takes the key. Every other frame is a document window's,
+// which Escape leaves open.
+inline constexpr std::int64_t kDialogFrame = 1;
+
 struct Window::Impl {
     QPointer<WindowWidget> widget;
     QPointer<ContentWidget> content;
@@ -42,6 +47,7 @@ struct Window::Impl {
     bool closeButton = true, resizeable = true, maximizeButton = true, minimizeButton = true;
     bool fullScreenButton = false, visible = true;
     bool fullScreen = false, menuBarVisible = true, hasBackColor = false;
+    std::int64_t frame = 0;
     Color backColor{0xFFFFFF};
 
     std::vector<std::shared_ptr<RectControl>> controls;
@@ -62,11 +68,7 @@ struct Window::Impl {
 
     // Property rows: a record kept here, then shown on the widget.
     template <auto Field, void (Impl::*Show)()>
-    static void set(Window& window, const PropertyValue& v)
-    {
-        window.d.get()->*Field = valueAs<typename MemberOf<decltype(Field)>::Value>(v);
-        (window.d.get()->*Show)();
-    }
+    static constexpr auto set = &KeepAndShow<&Window::d, Field, Show>;
     static void setVisible(Window& window, const PropertyValue& v);
     static void setFullScreen(Window& window, const PropertyValue& v);
 };

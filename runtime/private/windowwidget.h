@@ -51,6 +51,7 @@ protected:
 
 private:
     bool pressButton(bool cancel);
+    bool closeDialog();
 };
 
 } // namespace corvanta
