@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace corvanta {
 
@@ -28,22 +29,35 @@ bool runHandler(const std::function<bool()>& handler)
     return CallWithExceptionHandling(call);
 }
 
+constexpr std::pair<const char*, EditCommand> kEditItemNames[] = {
+    {"EditUndo", EditCommand::Undo},
+    {"EditCut", EditCommand::Cut},
+    {"EditCopy", EditCommand::Copy},
+    {"EditPaste", EditCommand::Paste},
+    {"EditClear", EditCommand::Clear},
+    {"EditSelectAll", EditCommand::SelectAll},
+};
+
+// Set by the pass that a key runs before its shortcut is looked up, until
+// the item fires or the next key comes.
+bool passRanForKey = false;
+
 } // namespace
 
 std::optional<EditCommand> EditCommandNamed(const std::string& itemName)
 {
-    static const std::pair<const char*, EditCommand> names[] = {
-        {"EditUndo", EditCommand::Undo},
-        {"EditCut", EditCommand::Cut},
-        {"EditCopy", EditCommand::Copy},
-        {"EditPaste", EditCommand::Paste},
-        {"EditClear", EditCommand::Clear},
-        {"EditSelectAll", EditCommand::SelectAll},
-    };
-    for (const auto& [name, command] : names)
+    for (const auto& [name, command] : kEditItemNames)
         if (itemName == name)
             return command;
     return std::nullopt;
+}
+
+std::string EditItemName(EditCommand command)
+{
+    for (const auto& [name, named] : kEditItemNames)
+        if (named == command)
+            return name;
+    return {};
 }
 
 void EditFocusedField(const std::string& name)
@@ -100,13 +114,23 @@ void RaiseEnableMenuItems()
     CallWithExceptionHandling([&front] { front->Event_EnableMenuItems(); });
 }
 
+void RaiseEnableMenuItemsForKey()
+{
+    RaiseEnableMenuItems();
+    passRanForKey = true;
+}
+
+void EndEnablingPassForKey() { passRanForKey = false; }
+
 void ChooseMenuItem(const std::shared_ptr<MenuItem>& item)
 {
     RequireUIThread();
     if (!item)
         return;
-    // A shortcut runs without the menu being opened first.
-    RaiseEnableMenuItems();
+    // A shortcut runs without the menu being opened first; its key has run
+    // the pass already.
+    if (!std::exchange(passRanForKey, false))
+        RaiseEnableMenuItems();
     if (!item->Enabled())
         return;
     const std::string name = item->Name();

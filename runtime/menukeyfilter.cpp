@@ -7,8 +7,10 @@
 #include "exceptions.h"
 #include "handlers.h"
 #include "menu.h"
+#include "private/editcommands.h"
 #include "private/menucommands.h"
 #include "private/shortcuttext.h"
+#include "private/textfield.h"
 #include "window.h"
 
 #include <QAction>
@@ -20,6 +22,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace corvanta {
 
@@ -64,19 +67,46 @@ bool answers(const MenuItem& menu, const QKeySequence& keys)
     return false;
 }
 
+// The bar whose items answer keys in the window, or nil. A bar of the
+// window's own that is not shown answers nothing: Qt fires no shortcut of it.
+std::shared_ptr<MenuBar> answeringBar(const std::shared_ptr<Window>& window)
+{
+    if (window->MenuBar() && !shownMenuBar(*window))
+        return nullptr;
+    return MenuBarInEffect(window);
+}
+
 // Whether a visible item of the bar in effect for the window has this key as
 // its shortcut.
 bool menuAnswers(const std::shared_ptr<Window>& window, const QKeyEvent& key)
 {
     if (key.key() == 0 || key.key() == Qt::Key_unknown)
         return false;
-    // A bar of the window's own that is not shown answers nothing: Qt fires
-    // no shortcut of it.
-    if (window->MenuBar() && !shownMenuBar(*window))
-        return false;
-    const std::shared_ptr<MenuBar> bar = MenuBarInEffect(window);
+    const std::shared_ptr<MenuBar> bar = answeringBar(window);
     const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
     return bar && answers(*bar, pressed);
+}
+
+// A text field's other key for an Edit command (Shift+Insert is Paste, as
+// Ctrl+V is) goes through the bar's visible item of that command, as its own
+// shortcut would: the program hears of it, and a disabled item does nothing.
+// Without such an item the key is left to the field. True when taken.
+bool editKeyThroughItem(const std::shared_ptr<Window>& window, const QKeyEvent& key)
+{
+    const std::optional<EditCommand> command = StandardEditKey(key);
+    if (!command || !FocusedTextField())
+        return false;
+    const std::shared_ptr<MenuBar> bar = answeringBar(window);
+    const std::shared_ptr<MenuItem> item = bar ? bar->Lookup(EditItemName(*command)) : nullptr;
+    if (!item || !item->Visible())
+        return false;
+    CallWithExceptionHandling([&item] {
+        RaiseEnableMenuItemsForKey();
+        if (item->Enabled())
+            ChooseMenuItem(item);
+        EndEnablingPassForKey();
+    });
+    return true;
 }
 
 // Alt (or Alt+Shift) with a letter: a menu's mnemonic, or nothing. On macOS
@@ -117,6 +147,9 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
         const QEvent::Type type = event->type();
+        // A pass run for an earlier key does not stand for this one.
+        if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::KeyRelease)
+            EndEnablingPassForKey();
         if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) || !object->isWidgetType())
             return false;
         auto* widget = static_cast<QWidget*>(object);
@@ -130,8 +163,9 @@ protected:
 private:
     // A key that an item answers is not overridden by the control (a text
     // field overrides the standard Edit keys): it goes to the item's shortcut.
-    // Before Qt looks the key up, the enabling pass runs, as Qt never fires
-    // the shortcut of an action that is disabled at that moment.
+    // Before Qt looks the key up, the whole enabling pass runs, the program's
+    // part included, as Qt never fires the shortcut of an action that is
+    // disabled at that moment.
     static bool claimShortcut(const std::shared_ptr<Window>& window, QWidget* widget, QKeyEvent& key)
     {
         // Qt sends the event to the window's focus widget first, then on to
@@ -143,7 +177,7 @@ private:
         // may mean a round trip to another program.
         if (!menuAnswers(window, key))
             return false;
-        CallWithExceptionHandling([] { AutoEnableMenuBars(); });
+        CallWithExceptionHandling([] { RaiseEnableMenuItemsForKey(); });
         key.ignore();
         return true;
     }
@@ -152,7 +186,7 @@ private:
     {
         // An item's key whose shortcut did not fire belongs to a disabled
         // item: it does nothing, also in a text field.
-        bool taken = menuAnswers(window, key);
+        bool taken = menuAnswers(window, key) || editKeyThroughItem(window, key);
         if (!taken && key.key() == Qt::Key_F10 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
             taken = openFirstMenu(*window);
         // A mnemonic that no menu took: no pop-up's row picked by its letter,

@@ -151,22 +151,6 @@ private:
     QString mask_;
 };
 
-// The field's own keys for the Edit commands (Ctrl+C, Ctrl+Insert ...).
-std::optional<EditCommand> standardEditKey(const QKeyEvent& e)
-{
-    if (e.matches(QKeySequence::Undo))
-        return EditCommand::Undo;
-    if (e.matches(QKeySequence::Cut))
-        return EditCommand::Cut;
-    if (e.matches(QKeySequence::Copy))
-        return EditCommand::Copy;
-    if (e.matches(QKeySequence::Paste))
-        return EditCommand::Paste;
-    if (e.matches(QKeySequence::SelectAll))
-        return EditCommand::SelectAll;
-    return std::nullopt;
-}
-
 // The line edit of a TextField: routes mouse-downs and the context menu to
 // the control's events. Qt's own context menu is never shown; the program
 // offers the Edit menu itself. The standard Edit keys act through the
@@ -179,7 +163,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override
     {
-        if (const auto command = standardEditKey(*e)) {
+        if (const auto command = StandardEditKey(*e)) {
             if (auto field = owner.lock())
                 Perform(*field, *command);
             e->accept();

@@ -29,6 +29,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 
 using namespace corvanta;
 
@@ -193,6 +194,79 @@ TEST_F(BareWindowShortcuts, AnswerOnceWithOrWithoutABarOfItsOwn)
     press();
     EXPECT_EQ(chosen, 3) << "no application, no application shortcuts";
 }
+
+// --- An item the program enables -------------------------------------------------
+
+// A window whose EnableMenuItems enables one item; it counts the passes.
+class EnablingWindow : public BareWindow {
+public:
+    explicit EnablingWindow(std::string item) : item_(std::move(item)) {}
+    void Event_EnableMenuItems() override
+    {
+        ++passes;
+        barItem(item_)->SetEnabled(true);
+    }
+    int passes = 0;
+
+private:
+    std::string item_;
+};
+
+struct EnabledByTheProgram {
+    const char* name;
+    const char* item;
+    Qt::Key key;
+    bool barOfItsOwn;
+};
+
+void PrintTo(const EnabledByTheProgram& c, std::ostream* os) { *os << c.name; }
+
+// Disabled when the key comes (the framework disables Copy with no field to
+// copy from), enabled by the program's pass: the key fires the item.
+const EnabledByTheProgram kEnabledByTheProgram[] = {
+    {"AWindowItem", "FinestraSecondaSerie", Qt::Key_2, false},
+    {"AWindowItemInADrawnBar", "FinestraSecondaSerie", Qt::Key_2, true},
+    {"AnEditItemTheFrameworkDisables", "EditCopy", Qt::Key_C, false},
+    {"AnEditItemTheFrameworkDisablesInADrawnBar", "EditCopy", Qt::Key_C, true},
+};
+
+class ProgramEnabledShortcuts : public AppUiTest, public ::testing::WithParamInterface<EnabledByTheProgram> {
+protected:
+    void TearDown() override
+    {
+        barItem(GetParam().item)->SetEnabled(true);
+        AppUiTest::TearDown();
+    }
+};
+
+// The program's EnableMenuItems is asked before the key is looked up, and
+// only then: the item then runs without a second pass.
+TEST_P(ProgramEnabledShortcuts, AnswerTheirKeyAfterOnePass)
+{
+    const EnabledByTheProgram& c = GetParam();
+    auto window = std::make_shared<EnablingWindow>(c.item);
+    window->Constructor();
+    if (c.barOfItsOwn)
+        window->SetMenuBar(MenuBar1::implicitInstance());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+    ASSERT_EQ(Window::At(0), window);
+    int chosen = 0;
+    window->AddMenuHandler(c.item, [&] {
+        ++chosen;
+        return true;
+    });
+    barItem(c.item)->SetEnabled(false);
+
+    QTest::keyClick(window->widget(), c.key, Qt::ControlModifier);
+
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(window->passes, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items,
+                         ProgramEnabledShortcuts,
+                         ::testing::ValuesIn(kEnabledByTheProgram),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- A whole run ----------------------------------------------------------------
 

@@ -307,6 +307,7 @@ struct ShortcutCase {
     const char* clipboardAfter;
     const char* selected;
     bool acts; // the item's command runs (once)
+    Qt::KeyboardModifiers modifiers = Qt::ControlModifier;
 };
 
 void PrintTo(const ShortcutCase& c, std::ostream* os) { *os << c.name; }
@@ -321,6 +322,34 @@ const ShortcutCase kShortcutCases[] = {
     {"UndoTheTyping", "EditUndo", Qt::Key_Z, "12345", -1, 0, "", "", "", "", true},
     {"SelectAll", "EditSelectAll", Qt::Key_A, "12345", -1, 0, "", "12345", "", "12345", true},
     {"SelectAllInAnEmptyField", "EditSelectAll", Qt::Key_A, "", -1, 0, "", "", "", "", false},
+    // The platform's other keys for the same commands go through the same items.
+    {"PasteWithShiftInsert",
+     "EditPaste",
+     Qt::Key_Insert,
+     "12345",
+     -1,
+     0,
+     "67",
+     "1234567",
+     "67",
+     "",
+     true,
+     Qt::ShiftModifier},
+    {"PasteWithShiftInsertAnEmptyClipboard",
+     "EditPaste",
+     Qt::Key_Insert,
+     "12345",
+     -1,
+     0,
+     "",
+     "12345",
+     "",
+     "",
+     false,
+     Qt::ShiftModifier},
+    {"CopyWithCtrlInsert", "EditCopy", Qt::Key_Insert, "12345", 1, 3, "", "12345", "234", "234", true},
+    {"CopyWithCtrlInsertWithoutSelection", "EditCopy", Qt::Key_Insert, "12345", -1, 0, "7", "12345", "7", "", false},
+    {"CutWithShiftDelete", "EditCut", Qt::Key_Delete, "12345", 1, 3, "", "15", "234", "", true, Qt::ShiftModifier},
 };
 
 class EditShortcuts : public EditCommands, public ::testing::WithParamInterface<ShortcutCase> {
@@ -340,7 +369,7 @@ protected:
         if (*c.clipboard)
             QApplication::clipboard()->setText(c.clipboard);
 
-        QTest::keyClick(field, c.key, Qt::ControlModifier);
+        QTest::keyClick(field, c.key, c.modifiers);
 
         EXPECT_EQ(field->text().toStdString(), c.text);
         EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clipboardAfter);
@@ -373,18 +402,23 @@ INSTANTIATE_TEST_SUITE_P(Keys, EditShortcuts, ::testing::ValuesIn(kShortcutCases
 // --- An item the program disabled ---------------------------------------------
 
 struct DisabledItemKey {
+    const char* name;
     const char* item;
     Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::ControlModifier;
 };
 
-void PrintTo(const DisabledItemKey& c, std::ostream* os) { *os << c.item; }
+void PrintTo(const DisabledItemKey& c, std::ostream* os) { *os << c.name; }
 
 const DisabledItemKey kDisabledItemKeys[] = {
-    {"EditUndo", Qt::Key_Z},
-    {"EditCut", Qt::Key_X},
-    {"EditCopy", Qt::Key_C},
-    {"EditPaste", Qt::Key_V},
-    {"EditSelectAll", Qt::Key_A},
+    {"EditUndo", "EditUndo", Qt::Key_Z},
+    {"EditCut", "EditCut", Qt::Key_X},
+    {"EditCopy", "EditCopy", Qt::Key_C},
+    {"EditPaste", "EditPaste", Qt::Key_V},
+    {"EditSelectAll", "EditSelectAll", Qt::Key_A},
+    {"EditCutWithShiftDelete", "EditCut", Qt::Key_Delete, Qt::ShiftModifier},
+    {"EditCopyWithCtrlInsert", "EditCopy", Qt::Key_Insert},
+    {"EditPasteWithShiftInsert", "EditPaste", Qt::Key_Insert, Qt::ShiftModifier},
 };
 
 class DisabledItemKeys : public EditCommands, public ::testing::WithParamInterface<DisabledItemKey> {};
@@ -403,7 +437,7 @@ TEST_P(DisabledItemKeys, DoNothingInTheField)
     field->setSelection(1, 3);
     QApplication::clipboard()->setText("9");
 
-    QTest::keyClick(field, GetParam().key, Qt::ControlModifier);
+    QTest::keyClick(field, GetParam().key, GetParam().modifiers);
 
     EXPECT_EQ(handled, 0);
     EXPECT_EQ(field->text(), "12345");
@@ -412,7 +446,7 @@ TEST_P(DisabledItemKeys, DoNothingInTheField)
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, DisabledItemKeys, ::testing::ValuesIn(kDisabledItemKeys), [](const auto& info) {
-    return std::string(info.param.item);
+    return std::string(info.param.name);
 });
 
 // --- Clear ---------------------------------------------------------------------
