@@ -498,16 +498,6 @@ INSTANTIATE_TEST_SUITE_P(Routes, ClearRemovesOnlyTheSelection, ::testing::Values
     return std::string(info.param.name);
 });
 
-// A text field in a window of the framework's own.
-std::shared_ptr<TextField> addField(BareWindow& window)
-{
-    auto control = window.New<TextField>();
-    control->Constructor();
-    window.AddControl(control, "Field");
-    control->SetProperties(PropertyList({{"Width", 120}, {"Height", 22}}));
-    return control;
-}
-
 // The field's contextual menu offers one entry; `offered` counts the menus.
 void offerOneEntry(TextField& field, const char* name, int& offered)
 {

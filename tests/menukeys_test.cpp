@@ -4,6 +4,7 @@
 // takes doing nothing in the pop-up or the field.
 
 #include "app_fixture.h"
+#include "bare_window.h"
 #include "checkwindow_road.h"
 
 #include "exceptions.h"
@@ -83,6 +84,8 @@ struct Language {
     std::vector<std::string> titles;
     // A letter that opens each title, in order.
     std::vector<Qt::Key> letters;
+    // A title whose letter the second-series pop-up has a row for.
+    std::size_t titleWithALetterRow;
 };
 
 void PrintTo(const Language& l, std::ostream* os) { *os << l.code; }
@@ -92,12 +95,14 @@ const Language kLanguages[] = {
      "en",
      "&File|&Edit|&Window|&Help",
      {"File", "Edit", "Window", "Help"},
-     {Qt::Key_F, Qt::Key_E, Qt::Key_W, Qt::Key_H}},
+     {Qt::Key_F, Qt::Key_E, Qt::Key_W, Qt::Key_H},
+     2},
     {"it",
      "it",
      "&File|&Modifica|F&inestra|&Aiuto",
      {"File", "Modifica", "Finestra", "Aiuto"},
-     {Qt::Key_F, Qt::Key_M, Qt::Key_I, Qt::Key_A}},
+     {Qt::Key_F, Qt::Key_M, Qt::Key_I, Qt::Key_A},
+     1},
 };
 
 // Each language runs in a process of its own (one test per ctest run), as
@@ -221,19 +226,23 @@ TEST_P(MenuKeys, ArrowsMoveThroughTheBarAndReturnChooses)
     EXPECT_EQ(Window::At(0), secondWindow);
 }
 
-// The Window menu's letter in the second-series window, whose pop-up holds a
-// row for W: the menu opens and the pop-up keeps its row.
-TEST_P(MenuKeys, TheWindowMenusLetterLeavesThePopUpsRow)
+// A menu's letter in the second-series window, whose pop-up holds a row for
+// that letter too (W in English, M in Italian): the menu opens and the pop-up
+// keeps its row.
+TEST_P(MenuKeys, AMenusLetterLeavesThePopUpsRow)
 {
     auto w = open<Window2>();
     QComboBox* combo = road::combo(*w);
     ASSERT_NE(combo, nullptr);
+    const std::size_t title = GetParam().titleWithALetterRow;
+    const QString letter = QKeySequence(GetParam().letters[title]).toString();
+    ASSERT_GE(combo->findText(letter, Qt::MatchExactly), 0) << "the pop-up has no row " << letter.toStdString();
     combo->setFocus();
     road::chooseRow(*w, "S");
     const int row = combo->currentIndex();
 
-    press(*w, GetParam().letters[2], Qt::AltModifier);
-    EXPECT_EQ(openMenu(), GetParam().titles[2]);
+    press(*w, GetParam().letters[title], Qt::AltModifier);
+    EXPECT_EQ(openMenu(), GetParam().titles[title]);
     pressInMenu(Qt::Key_Escape);
     EXPECT_EQ(combo->currentIndex(), row);
 }
@@ -253,7 +262,12 @@ TEST_P(MenuKeys, AnAltLetterNoMenuTakesDoesNothing)
     EXPECT_EQ(openMenu(), "");
     EXPECT_EQ(combo->currentIndex(), row) << "the pop-up picked a row by the letter";
 
+    // Empty, the field's first place admits a letter; after "X12" only digits.
     field->setFocus();
+    press(*w, Qt::Key_Z, Qt::AltModifier);
+    press(*w, Qt::Key_Z, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(openMenu(), "");
+    EXPECT_EQ(field->text(), "") << "the letter was typed into the empty field";
     QTest::keyClicks(field, "X12");
     press(*w, Qt::Key_Z, Qt::AltModifier);
     press(*w, Qt::Key_Z, Qt::AltModifier | Qt::ShiftModifier);
@@ -264,5 +278,156 @@ TEST_P(MenuKeys, AnAltLetterNoMenuTakesDoesNothing)
 INSTANTIATE_TEST_SUITE_P(Languages, MenuKeys, ::testing::ValuesIn(kLanguages), [](const auto& info) {
     return std::string(info.param.code);
 });
+
+// --- F10 ------------------------------------------------------------------------
+
+class FirstSeriesKeys : public AppUiTest {
+protected:
+    void SetUp() override
+    {
+        AppUiTest::SetUp();
+        w = Window1::implicitInstance();
+        ASSERT_NE(w, nullptr);
+        w->widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w->widget()));
+        field = road::field(*w);
+        ASSERT_NE(field, nullptr);
+        field->setFocus();
+    }
+
+    void TearDown() override
+    {
+        MenuItem::SetPopUpChooserForTesting(nullptr);
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        for (const char* name : {"FileMenu", "FileClose", "EditCut"}) {
+            barItem(name)->SetVisible(true);
+            barItem(name)->SetEnabled(true);
+        }
+        AppUiTest::TearDown();
+    }
+
+    static std::shared_ptr<MenuItem> barItem(const char* name)
+    {
+        return NotNil(MenuBar1::implicitInstance()->Lookup(name), name);
+    }
+
+    // The drawn entry or title of the item, as the window's bar shows it.
+    QAction* drawn(const char* name) const
+    {
+        const QString text = QString::fromStdString(barItem(name)->Text());
+        for (QAction* title : w->widget()->findChild<QMenuBar*>()->actions()) {
+            if (shownText(title) == text)
+                return title;
+            for (QAction* entry : title->menu()->actions())
+                if (shownText(entry) == text)
+                    return entry;
+        }
+        return nullptr;
+    }
+
+    // The title of the bar's menu open now, "" when none is.
+    static std::string openBarMenu()
+    {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu && qobject_cast<QMenuBar*>(menu->parentWidget()) ? shownText(menu->menuAction()).toStdString()
+                                                                     : std::string();
+    }
+
+    std::shared_ptr<Window1> w;
+    QLineEdit* field = nullptr;
+};
+
+struct F10Key {
+    const char* name;
+    Qt::KeyboardModifiers modifiers;
+    const char* opens; // the menu that opens, "" for none
+};
+
+void PrintTo(const F10Key& k, std::ostream* os) { *os << k.name; }
+
+// Shift+F10 is the desktop's key for a contextual menu; Ctrl+F10 has uses of
+// its own.
+const F10Key kF10Keys[] = {
+    {"Alone", Qt::NoModifier, "File"},
+    {"WithShift", Qt::ShiftModifier, ""},
+    {"WithCtrl", Qt::ControlModifier, ""},
+};
+
+class F10Keys : public FirstSeriesKeys, public ::testing::WithParamInterface<F10Key> {};
+
+TEST_P(F10Keys, OpenTheFirstMenuOnlyAlone)
+{
+    std::vector<std::string> openWhilePoppedUp;
+    MenuItem::SetPopUpChooserForTesting([&](const std::shared_ptr<MenuItem>&) {
+        openWhilePoppedUp.push_back(openBarMenu());
+        return nullptr;
+    });
+    QTest::keyClick(field, Qt::Key_F10, GetParam().modifiers);
+    EXPECT_EQ(openBarMenu(), GetParam().opens);
+    for (const std::string& menu : openWhilePoppedUp)
+        EXPECT_EQ(menu, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modifiers, F10Keys, ::testing::ValuesIn(kF10Keys), [](const auto& info) {
+    return std::string(info.param.name);
+});
+
+TEST_F(FirstSeriesKeys, F10PassesOverAHiddenTitle)
+{
+    barItem("FileMenu")->SetVisible(false);
+    QTest::keyClick(field, Qt::Key_F10);
+    EXPECT_EQ(openBarMenu(), "Edit");
+}
+
+// --- Mnemonics that follow the model ----------------------------------------------
+
+struct ModelChange {
+    const char* name;
+    std::function<void(MenuItem& item)> change;
+    const char* item;
+    const char* entry; // the entry to read afterwards
+    const char* shown;
+};
+
+void PrintTo(const ModelChange& c, std::ostream* os) { *os << c.name; }
+
+const ModelChange kModelChanges[] = {
+    // Cut shows first and takes C while it is there.
+    {"HidingAnEntryFreesItsLetter", [](MenuItem& i) { i.SetVisible(false); }, "EditCut", "EditCopy", "&Copy"},
+    {"ADisabledEntryKeepsItsLetter", [](MenuItem& i) { i.SetEnabled(false); }, "FileClose", "FileClose", "&Close"},
+};
+
+class MnemonicsFollowTheModel : public FirstSeriesKeys, public ::testing::WithParamInterface<ModelChange> {};
+
+TEST_P(MnemonicsFollowTheModel, AsTheItemChanges)
+{
+    GetParam().change(*barItem(GetParam().item));
+    QAction* entry = drawn(GetParam().entry);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text().toStdString(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, MnemonicsFollowTheModel, ::testing::ValuesIn(kModelChanges), [](const auto& info) {
+    return std::string(info.param.name);
+});
+
+// --- A letter no menu takes, in a field without a mask ------------------------------
+
+class UnmaskedField : public AppUiTest {};
+
+TEST_F(UnmaskedField, AnAltLetterBeyondAsciiTypesNothing)
+{
+    auto window = std::make_shared<BareWindow>();
+    window->Constructor();
+    QLineEdit* edit = focusIn(*window, *addField(*window));
+    ASSERT_NE(edit, nullptr);
+
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Egrave, QStringLiteral("è"), Qt::AltModifier);
+    EXPECT_EQ(edit->text(), "");
+    // Without Alt the field takes the letter.
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Egrave, QStringLiteral("è"), Qt::NoModifier);
+    EXPECT_EQ(edit->text(), "è");
+}
 
 } // namespace
