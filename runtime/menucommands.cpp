@@ -9,6 +9,7 @@
 #include "controls.h"
 #include "private/editcommands.h"
 #include "private/menucommands.h"
+#include "private/menukeyfilter.h"
 #include "private/textfield.h"
 #include "runtime.h"
 #include "window.h"
@@ -60,18 +61,20 @@ std::string EditItemName(EditCommand command)
     return {};
 }
 
+std::shared_ptr<TextField> EditTargetField() { return TextFieldOf(WorkingFocusWidget()); }
+
 void EditFocusedField(const std::string& name)
 {
     const auto command = EditCommandNamed(name);
     if (!command)
         return;
-    if (const std::shared_ptr<TextField> field = FocusedTextField())
+    if (const std::shared_ptr<TextField> field = EditTargetField())
         Perform(*field, *command);
 }
 
 void AutoEnableItems(MenuItem& menu)
 {
-    const std::shared_ptr<TextField> field = FocusedTextField();
+    const std::shared_ptr<TextField> field = EditTargetField();
     for (std::int64_t i = 0; i < menu.Count(); ++i) {
         const std::shared_ptr<MenuItem> item = menu.Item(i);
         if (!item)

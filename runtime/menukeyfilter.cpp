@@ -10,12 +10,13 @@
 #include "private/editcommands.h"
 #include "private/menucommands.h"
 #include "private/shortcuttext.h"
-#include "private/textfield.h"
 #include "window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -94,7 +95,7 @@ bool menuAnswers(const std::shared_ptr<Window>& window, const QKeyEvent& key)
 bool editKeyThroughItem(const std::shared_ptr<Window>& window, const QKeyEvent& key)
 {
     const std::optional<EditCommand> command = StandardEditKey(key);
-    if (!command || !FocusedTextField())
+    if (!command || !EditTargetField())
         return false;
     const std::shared_ptr<MenuBar> bar = answeringBar(window);
     const std::shared_ptr<MenuItem> item = bar ? bar->Lookup(EditItemName(*command)) : nullptr;
@@ -124,6 +125,13 @@ bool isAltLetter(const QKeyEvent& key)
 #endif
 }
 
+bool opens(const QAction* title) { return title->menu() && title->isVisible() && title->isEnabled(); }
+
+// A menu opened from the keyboard opens as a click on its title opens it. Qt's
+// own keyboard opening moves the focus to the bar: the field behind it loses
+// its selection, and the Edit items the field they act on.
+void openAsAClickDoes(QMenuBar* bar, QAction* title) { bar->setActiveAction(title); }
+
 // F10 opens the first menu of the bar, as on GNOME and KDE.
 bool openFirstMenu(const Window& window)
 {
@@ -131,12 +139,52 @@ bool openFirstMenu(const Window& window)
     if (!bar)
         return false;
     for (QAction* title : bar->actions()) {
-        if (!title->menu() || !title->isVisible() || !title->isEnabled())
+        if (!opens(title))
             continue;
-        bar->setActiveAction(title);
+        openAsAClickDoes(bar, title);
         return true;
     }
     return false;
+}
+
+// The title of the window's drawn bar whose letter the key is (Alt and the
+// letter), or nil.
+QAction* titleOfLetter(const Window& window, const QKeyEvent& key)
+{
+    QMenuBar* bar = shownMenuBar(window);
+    if (!bar || !isAltLetter(key) || (key.modifiers() & Qt::ShiftModifier))
+        return nullptr;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key.key())));
+    for (QAction* title : bar->actions())
+        if (opens(title) && QKeySequence::mnemonic(title->text()) == pressed)
+            return title;
+    return nullptr;
+}
+
+// The last widget outside the menus to get the focus: the one a menu bar
+// holding the focus has taken it from.
+QPointer<QWidget>& lastFocus()
+{
+    static QPointer<QWidget> widget;
+    return widget;
+}
+
+void followFocus(QWidget* widget)
+{
+    if (!qobject_cast<QMenuBar*>(widget) && widget->window()->windowType() != Qt::Popup)
+        lastFocus() = widget;
+}
+
+// The bar takes the focus to work its titles from the keyboard (after Escape
+// in one of its menus, say): the field keeps its selection, as it does for a
+// menu that pops up, for the Edit items to act on.
+bool keepSelectionForTheBar(QWidget* widget, const QFocusEvent& focus)
+{
+    if (focus.reason() != Qt::MenuBarFocusReason || !qobject_cast<QLineEdit*>(widget) || !windowHolding(widget))
+        return false;
+    QFocusEvent lent(QEvent::FocusOut, Qt::PopupFocusReason);
+    QCoreApplication::sendEvent(widget, &lent);
+    return true;
 }
 
 class MenuKeyFilter : public QObject {
@@ -150,9 +198,15 @@ protected:
         // A pass run for an earlier key does not stand for this one.
         if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::KeyRelease)
             EndEnablingPassForKey();
-        if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) || !object->isWidgetType())
+        if (!object->isWidgetType())
             return false;
         auto* widget = static_cast<QWidget*>(object);
+        if (type == QEvent::FocusIn)
+            followFocus(widget);
+        if (type == QEvent::FocusOut)
+            return keepSelectionForTheBar(widget, *static_cast<QFocusEvent*>(event));
+        if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+            return false;
         const std::shared_ptr<Window> window = windowHolding(widget);
         if (!window)
             return false;
@@ -175,11 +229,18 @@ private:
             return false;
         // Only for a key some item answers: the pass asks the clipboard, which
         // may mean a round trip to another program.
-        if (!menuAnswers(window, key))
-            return false;
-        CallWithExceptionHandling([] { RaiseEnableMenuItemsForKey(); });
-        key.ignore();
-        return true;
+        if (menuAnswers(window, key)) {
+            CallWithExceptionHandling([] { RaiseEnableMenuItemsForKey(); });
+            key.ignore();
+            return true;
+        }
+        // A title's letter is kept from Qt's bar, to open the menu when the
+        // key comes.
+        if (titleOfLetter(*window, key)) {
+            key.accept();
+            return true;
+        }
+        return false;
     }
 
     static bool takeKeyPress(const std::shared_ptr<Window>& window, QKeyEvent& key)
@@ -189,6 +250,10 @@ private:
         bool taken = menuAnswers(window, key) || editKeyThroughItem(window, key);
         if (!taken && key.key() == Qt::Key_F10 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
             taken = openFirstMenu(*window);
+        if (QAction* title = taken ? nullptr : titleOfLetter(*window, key)) {
+            openAsAClickDoes(shownMenuBar(*window), title);
+            taken = true;
+        }
         // A mnemonic that no menu took: no pop-up's row picked by its letter,
         // no letter typed into a field.
         if (!taken)
@@ -200,6 +265,15 @@ private:
 };
 
 } // namespace
+
+QWidget* WorkingFocusWidget()
+{
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* before = lastFocus();
+    if (qobject_cast<QMenuBar*>(focus) && before && before->window() == focus->window())
+        return before;
+    return focus;
+}
 
 void InstallMenuKeyFilter()
 {

@@ -439,9 +439,9 @@ std::optional<BoundProperty> TextField::property(const std::string& name)
 
 TextStyle* TextField::textStyle() { return &d->style; }
 
-std::shared_ptr<TextField> FocusedTextField()
+std::shared_ptr<TextField> TextFieldOf(QWidget* widget)
 {
-    auto* field = dynamic_cast<FieldWidget*>(QApplication::focusWidget());
+    auto* field = dynamic_cast<FieldWidget*>(widget);
     return field ? field->owner.lock() : nullptr;
 }
 

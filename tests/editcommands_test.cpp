@@ -7,6 +7,7 @@
 #include "app_fixture.h"
 #include "bare_window.h"
 #include "checkwindow_road.h"
+#include "edit_situations.h"
 #include "paste_cases.h"
 
 #include "controls.h"
@@ -41,7 +42,6 @@ using namespace corvanta;
 
 namespace {
 
-const char* const kEditItems[] = {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"};
 const char* const kOtherItems[] = {
     "FileClose", "FileQuit", "FinestraPrimaSerie", "FinestraSecondaSerie", "HelpCorvantaLeggimi", "FileInfo"};
 
@@ -88,11 +88,8 @@ protected:
         QApplication::clipboard()->clear();
         w = Window1::implicitInstance();
         ASSERT_NE(w, nullptr);
-        w->widget()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w->widget()));
-        field = road::field(*w);
+        field = road::focusNumber(*w);
         ASSERT_NE(field, nullptr);
-        field->setFocus();
         ASSERT_EQ(QApplication::focusWidget(), field);
     }
 
@@ -151,75 +148,6 @@ protected:
 
 // --- Which Edit items are enabled -------------------------------------------
 
-struct EnableCase {
-    const char* name;
-    std::function<void(QLineEdit* field, const std::shared_ptr<Window1>& w, const std::shared_ptr<App>& app)> arrange;
-    // Enabled: Undo, Cut, Copy, Paste, Clear, Select all.
-    std::vector<bool> enabled;
-    // The number field keeps the focus.
-    bool fieldFocused = true;
-};
-
-void PrintTo(const EnableCase& c, std::ostream* os) { *os << c.name; }
-
-// The whole number typed and selected, and a digit on the clipboard: every
-// command could act on the field.
-void typedSelectedAndOnTheClipboard(QLineEdit* field)
-{
-    QTest::keyClicks(field, "12345");
-    field->selectAll();
-    QApplication::clipboard()->setText("9");
-}
-
-const EnableCase kEnableCases[] = {
-    {"EmptyField", [](QLineEdit*, auto, auto) {}, {false, false, false, false, false, false}},
-    {"EmptyFieldAndTextOnTheClipboard",
-     [](QLineEdit*, auto, auto) { QApplication::clipboard()->setText("123"); },
-     {false, false, false, true, false, false}},
-    {"TypedNumberAndACaret",
-     [](QLineEdit* f, auto, auto) {
-         QTest::keyClicks(f, "12345");
-         QTest::keyClick(f, Qt::Key_Home);
-     },
-     {true, false, false, false, false, true}},
-    {"TypedNumberPartlySelected",
-     [](QLineEdit* f, auto, auto) {
-         QTest::keyClicks(f, "12345");
-         f->setSelection(1, 2);
-     },
-     {true, true, true, false, true, true}},
-    {"NumberSetByTheProgramHasNothingToUndo",
-     [](QLineEdit*, auto w, auto) { NotNil(w->EditField1())->SetText("12345"); },
-     {false, false, false, false, false, true}},
-    {"ReadOnlyFieldWithASelection",
-     [](QLineEdit* f, auto w, auto) {
-         typedSelectedAndOnTheClipboard(f);
-         NotNil(w->EditField1())->SetProperties(PropertyList({{"ReadOnly", true}}));
-     },
-     {false, true, true, false, false, true}},
-    {"PasswordFieldWithASelection",
-     [](QLineEdit* f, auto w, auto) {
-         NotNil(w->EditField1())->SetProperties(PropertyList({{"Password", true}}));
-         typedSelectedAndOnTheClipboard(f);
-     },
-     {true, true, false, true, true, true}},
-    {"FocusInThePopUp",
-     [](QLineEdit* f, auto w, auto) {
-         typedSelectedAndOnTheClipboard(f);
-         road::combo(*w)->setFocus();
-     },
-     {false, false, false, false, false, false},
-     false},
-    {"AboutWindowInFront",
-     [](QLineEdit* f, auto, auto app) {
-         typedSelectedAndOnTheClipboard(f);
-         ASSERT_TRUE(app->FileInfo_Action());
-         ASSERT_TRUE(QTest::qWaitForWindowActive(Info::implicitInstance()->widget()));
-     },
-     {false, false, false, false, false, false},
-     false},
-};
-
 class EditItemsEnabled : public EditCommands, public ::testing::WithParamInterface<EnableCase> {
 protected:
     void expectItems(const char* where, const std::function<bool(const char* name)>& isEnabled)
@@ -232,7 +160,7 @@ protected:
 
 TEST_P(EditItemsEnabled, FollowWhatTheCommandCanDo)
 {
-    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(field, w, app));
+    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(field, *w, app));
     const auto front = Window::At(0);
     ASSERT_NE(front, nullptr);
     if (front == w) {
@@ -267,11 +195,7 @@ INSTANTIATE_TEST_SUITE_P(Situations, EditItemsEnabled, ::testing::ValuesIn(kEnab
 // A right click gives the field the focus: only the situations where it has it.
 std::vector<EnableCase> fieldFocusedCases()
 {
-    std::vector<EnableCase> cases;
-    for (const EnableCase& c : kEnableCases)
-        if (c.fieldFocused)
-            cases.push_back(c);
-    return cases;
+    return enableCasesWhere([](const EnableCase& c) { return c.fieldFocused; });
 }
 
 class ContextualCopyEnabled : public EditItemsEnabled {};
@@ -279,7 +203,7 @@ class ContextualCopyEnabled : public EditItemsEnabled {};
 // The copy is worked out anew, whatever the bar it was copied from last showed.
 TEST_P(ContextualCopyEnabled, FollowsWhatTheCommandCanDo)
 {
-    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(field, w, app));
+    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(field, *w, app));
     for (std::size_t i = 0; i < std::size(kEditItems); ++i)
         barItem(kEditItems[i])->SetEnabled(!GetParam().enabled[i]);
     contextualClick(field, [&](const std::shared_ptr<MenuItem>& copy) {

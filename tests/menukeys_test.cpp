@@ -1,11 +1,14 @@
 // The menus reached from the keyboard: the mnemonics a drawn bar gives its
 // titles and entries, Alt+letter and F10 opening a menu in both languages,
-// the arrows, Return and Escape inside it, and an Alt+letter that no menu
-// takes doing nothing in the pop-up or the field.
+// the arrows, Return and Escape inside it, the Edit menu so opened working on
+// the field and its selection as when its title is clicked, and an Alt+letter
+// that no menu takes doing nothing in the pop-up or the field.
 
 #include "app_fixture.h"
 #include "bare_window.h"
 #include "checkwindow_road.h"
+#include "edit_situations.h"
+#include "three_windows.h"
 
 #include "exceptions.h"
 #include "localize.h"
@@ -19,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -31,6 +35,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace corvanta;
@@ -105,6 +110,29 @@ const Language kLanguages[] = {
      1},
 };
 
+QMenuBar* barOf(const Window& w) { return w.widget()->findChild<QMenuBar*>(); }
+
+// The title of the menu open now, "" when none is.
+std::string openMenu()
+{
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    return menu ? shownText(menu->menuAction()).toStdString() : std::string();
+}
+
+// A key pressed where the keyboard is now.
+void press(const Window& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyClick(target ? target : w.widget(), key, modifiers);
+}
+
+void pressInMenu(Qt::Key key)
+{
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr) << "no menu is open";
+    QTest::keyClick(popup, key);
+}
+
 // Each language runs in a process of its own (one test per ctest run), as
 // the shared bar is built once, in the language of its time.
 class MenuKeys : public AppUiTest, public ::testing::WithParamInterface<Language> {
@@ -132,28 +160,6 @@ protected:
         w->widget()->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w->widget()));
         return w;
-    }
-
-    static QMenuBar* barOf(const Window& w) { return w.widget()->findChild<QMenuBar*>(); }
-
-    // The title of the menu open now, "" when none is.
-    static std::string openMenu()
-    {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        return menu ? shownText(menu->menuAction()).toStdString() : std::string();
-    }
-
-    static void press(const Window& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : w.widget(), key, modifiers);
-    }
-
-    static void pressInMenu(Qt::Key key)
-    {
-        QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(popup, nullptr) << "no menu is open";
-        QTest::keyClick(popup, key);
     }
 };
 
@@ -275,9 +281,257 @@ TEST_P(MenuKeys, AnAltLetterNoMenuTakesDoesNothing)
     EXPECT_EQ(field->text(), "X12") << "the letter was typed into the field";
 }
 
+// Escape in a menu leaves its title lit in the bar, which takes the keys
+// (and the focus) until a second Escape: the field keeps its selection for
+// the Edit items all along.
+TEST_P(MenuKeys, EscapeBackToTheBarKeepsTheSelectionForTheEditItems)
+{
+    auto w = open<Window1>();
+    QLineEdit* field = road::field(*w);
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    QTest::keyClicks(field, "12345");
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(field->selectedText(), "12345");
+
+    press(*w, GetParam().letters[1], Qt::AltModifier);
+    ASSERT_EQ(openMenu(), GetParam().titles[1]);
+    pressInMenu(Qt::Key_Escape);
+    EXPECT_EQ(openMenu(), "");
+    EXPECT_EQ(field->selectedText(), "12345");
+
+    // Down opens the lit title again.
+    press(*w, Qt::Key_Down);
+    ASSERT_EQ(openMenu(), GetParam().titles[1]);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    const QString cut = QString::fromStdString(Localize::kTaglia());
+    QAction* entry = nullptr;
+    for (QAction* a : menu->actions())
+        if (shownText(a) == cut)
+            entry = a;
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isEnabled());
+    pressInMenu(Qt::Key_Escape);
+    press(*w, Qt::Key_Escape);
+
+    EXPECT_EQ(openMenu(), "");
+    EXPECT_EQ(QApplication::focusWidget(), field);
+    EXPECT_EQ(field->selectedText(), "12345");
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, MenuKeys, ::testing::ValuesIn(kLanguages), [](const auto& info) {
     return std::string(info.param.code);
 });
+
+// --- The Edit menu, however it is opened -------------------------------------------
+
+struct OpenRoute {
+    const char* name;
+    // Opens the Edit menu, the second title, of the window's bar.
+    void (*open)(const Window& w, const Language& language);
+};
+
+void PrintTo(const OpenRoute& r, std::ostream* os) { *os << r.name; }
+
+const OpenRoute kEditMenuRoutes[] = {
+    {"ClickOnTheTitle",
+     [](const Window& w, const Language&) {
+         QMenuBar* bar = barOf(w);
+         ASSERT_NE(bar, nullptr);
+         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().at(1)).center());
+     }},
+    {"AltAndTheLetter", [](const Window& w, const Language& l) { press(w, l.letters[1], Qt::AltModifier); }},
+    {"F10ThenRight",
+     [](const Window& w, const Language&) {
+         press(w, Qt::Key_F10);
+         pressInMenu(Qt::Key_Right);
+     }},
+};
+
+const threewindows::Which kCheckWindows[] = {threewindows::Which::FirstSeries, threewindows::Which::SecondSeries};
+
+template <class Situation>
+using EditMenuParam = std::tuple<Language, threewindows::Which, OpenRoute, Situation>;
+
+template <class Situation>
+std::string editMenuTestName(const ::testing::TestParamInfo<EditMenuParam<Situation>>& info)
+{
+    const auto& [language, which, route, situation] = info.param;
+    return std::string(language.code) + "_" + threewindows::nameOf(which) + "_" + route.name + "_" + situation.name;
+}
+
+// A check window in front, in the test's language, with the focus in its
+// number field and nothing on the clipboard.
+template <class Situation>
+class EditMenu : public AppUiTest, public ::testing::WithParamInterface<EditMenuParam<Situation>> {
+protected:
+    const Language& lang() const { return std::get<0>(this->GetParam()); }
+    const OpenRoute& route() const { return std::get<2>(this->GetParam()); }
+    const Situation& situation() const { return std::get<3>(this->GetParam()); }
+    std::string language() const override { return lang().code; }
+
+    void SetUp() override
+    {
+        AppUiTest::SetUp();
+        ASSERT_EQ(Localize::Language(), lang().localization);
+        QApplication::clipboard()->clear();
+        w = threewindows::open(std::get<1>(this->GetParam()), *app);
+        ASSERT_NE(w, nullptr);
+        field = road::focusNumber(*w);
+        ASSERT_NE(field, nullptr);
+    }
+
+    void TearDown() override
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        AppUiTest::TearDown();
+        QApplication::clipboard()->clear();
+    }
+
+    // Opens the Edit menu by the test's route; the menu, or nil.
+    QMenu* openEdit()
+    {
+        route().open(*w, lang());
+        EXPECT_EQ(openMenu(), lang().titles[1]);
+        return openMenu() == lang().titles[1] ? qobject_cast<QMenu*>(QApplication::activePopupWidget()) : nullptr;
+    }
+
+    // The open menu's entry of the item.
+    static QAction* entryOf(QMenu* menu, const char* name)
+    {
+        const QString text = QString::fromStdString(NotNil(MenuBar1::implicitInstance()->Lookup(name), name)->Text());
+        for (QAction* entry : menu->actions())
+            if (shownText(entry) == text)
+                return entry;
+        ADD_FAILURE() << "no entry " << name;
+        return nullptr;
+    }
+
+    std::shared_ptr<Window> w;
+    QLineEdit* field = nullptr;
+};
+
+using EditItemsAsTheMenuOpens = EditMenu<EnableCase>;
+
+// However the menu is opened, the focus and the selection stay where they
+// were and the enabling pass, the program's part included, works on them.
+TEST_P(EditItemsAsTheMenuOpens, FollowTheFieldThatHasTheFocus)
+{
+    ASSERT_NO_FATAL_FAILURE(situation().arrange(field, *w, app));
+    QWidget* focus = QApplication::focusWidget();
+    const QString selected = field->selectedText();
+
+    QMenu* menu = openEdit();
+    ASSERT_NE(menu, nullptr);
+
+    EXPECT_EQ(QApplication::focusWidget(), focus);
+    EXPECT_EQ(field->selectedText(), selected);
+    for (std::size_t i = 0; i < std::size(kEditItems); ++i) {
+        QAction* entry = entryOf(menu, kEditItems[i]);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->isEnabled(), situation().enabled[i]) << kEditItems[i];
+    }
+    const bool first = std::get<1>(GetParam()) == threewindows::Which::FirstSeries;
+    EXPECT_EQ(MenuBar1::implicitInstance()->Lookup("FinestraPrimaSerie")->Checked(), first);
+    EXPECT_EQ(MenuBar1::implicitInstance()->Lookup("FinestraSecondaSerie")->Checked(), !first);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes,
+                         EditItemsAsTheMenuOpens,
+                         ::testing::Combine(::testing::ValuesIn(kLanguages),
+                                            ::testing::ValuesIn(kCheckWindows),
+                                            ::testing::ValuesIn(kEditMenuRoutes),
+                                            ::testing::ValuesIn(enableCasesWhere([](const EnableCase& c) {
+                                                return c.checkWindowInFront;
+                                            }))),
+                         editMenuTestName<EnableCase>);
+
+// What each Edit item, chosen in the open menu, does to a number whose
+// places 1 to 3 are selected, with "9" on the clipboard.
+struct Outcome {
+    QString text, clipboard, selected;
+};
+
+struct EditChoice {
+    const char* name;
+    const char* item;
+    Outcome (*after)(const QString& number);
+};
+
+void PrintTo(const EditChoice& c, std::ostream* os) { *os << c.name; }
+
+const EditChoice kEditChoices[] = {
+    {"Undo",
+     "EditUndo",
+     [](const QString&) {
+         return Outcome{"", "9", ""};
+     }},
+    {"Cut",
+     "EditCut",
+     [](const QString& n) {
+         return Outcome{QString(n).remove(1, 3), n.mid(1, 3), ""};
+     }},
+    {"Copy",
+     "EditCopy",
+     [](const QString& n) {
+         return Outcome{n, n.mid(1, 3), n.mid(1, 3)};
+     }},
+    {"Paste",
+     "EditPaste",
+     [](const QString& n) {
+         return Outcome{QString(n).replace(1, 3, "9"), "9", ""};
+     }},
+    {"Clear",
+     "EditClear",
+     [](const QString& n) {
+         return Outcome{QString(n).remove(1, 3), "9", ""};
+     }},
+    {"SelectAll",
+     "EditSelectAll",
+     [](const QString& n) {
+         return Outcome{n, "9", n};
+     }},
+};
+
+using EditItemsChosen = EditMenu<EditChoice>;
+
+TEST_P(EditItemsChosen, ActOnTheSelection)
+{
+    const QString number = aNumberFor(*w);
+    QTest::keyClicks(field, number);
+    field->setSelection(1, 3);
+    QApplication::clipboard()->setText("9");
+
+    QMenu* menu = openEdit();
+    ASSERT_NE(menu, nullptr);
+    QAction* entry = entryOf(menu, situation().item);
+    ASSERT_NE(entry, nullptr);
+    ASSERT_TRUE(entry->isEnabled());
+    if (route().open == kEditMenuRoutes[0].open) {
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    } else {
+        for (int steps = 0; steps < 10 && menu->activeAction() != entry; ++steps)
+            pressInMenu(Qt::Key_Down);
+        ASSERT_EQ(menu->activeAction(), entry);
+        pressInMenu(Qt::Key_Return);
+    }
+
+    EXPECT_EQ(openMenu(), "");
+    const Outcome expected = situation().after(number);
+    EXPECT_EQ(field->text(), expected.text);
+    EXPECT_EQ(QApplication::clipboard()->text(), expected.clipboard);
+    EXPECT_EQ(field->selectedText(), expected.selected);
+    EXPECT_EQ(QApplication::focusWidget(), field);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes,
+                         EditItemsChosen,
+                         ::testing::Combine(::testing::ValuesIn(kLanguages),
+                                            ::testing::ValuesIn(kCheckWindows),
+                                            ::testing::ValuesIn(kEditMenuRoutes),
+                                            ::testing::ValuesIn(kEditChoices)),
+                         editMenuTestName<EditChoice>);
 
 // --- F10 ------------------------------------------------------------------------
 
@@ -288,11 +542,8 @@ protected:
         AppUiTest::SetUp();
         w = Window1::implicitInstance();
         ASSERT_NE(w, nullptr);
-        w->widget()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w->widget()));
-        field = road::field(*w);
+        field = road::focusNumber(*w);
         ASSERT_NE(field, nullptr);
-        field->setFocus();
     }
 
     void TearDown() override

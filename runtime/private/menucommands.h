@@ -8,6 +8,7 @@ namespace corvanta {
 
 class MenuBar;
 class MenuItem;
+class TextField;
 class Window;
 enum class EditCommand;
 
@@ -15,6 +16,9 @@ enum class EditCommand;
 std::optional<EditCommand> EditCommandNamed(const std::string& itemName);
 // The name of the Edit item of a command.
 std::string EditItemName(EditCommand command);
+
+// The text field the Edit commands act on: the one the keyboard works in, or nil.
+std::shared_ptr<TextField> EditTargetField();
 
 // The framework's own Edit command of that item name on the focused text
 // field, through the field's own methods; any other name, or no focused

@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <memory>
 
+class QWidget;
+
 namespace corvanta {
 
 class TextField;
 
-// The text field that has the keyboard focus, or nil.
-std::shared_ptr<TextField> FocusedTextField();
+// The text field the widget draws, or nil.
+std::shared_ptr<TextField> TextFieldOf(QWidget* widget);
 
 // Shows a field's contextual menu at a point in the field: builds the base
 // menu, asks the field's ConstructContextualMenu and pops the menu up. The
