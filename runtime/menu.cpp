@@ -189,6 +189,9 @@ std::shared_ptr<MenuItem> MenuItem::PopUp()
 {
     RequireUIThread();
     const std::shared_ptr<MenuItem> self = shared_from_this();
+    // The field the menu pops up over: once the menu has closed, some
+    // platforms give the window its focus back only later.
+    const std::shared_ptr<TextField> field = EditTargetField();
     // The entries follow the enabling rule of the menu bar's.
     AutoEnableItems(*this);
     std::shared_ptr<MenuItem> chosen;
@@ -201,7 +204,7 @@ std::shared_ptr<MenuItem> MenuItem::PopUp()
     // commands act on the focused field. Program handlers are not run here;
     // the caller decides what else the choice means.
     if (chosen && chosen->Enabled())
-        EditFocusedField(chosen->Name());
+        EditField(field, chosen->Name());
     return chosen;
 }
 

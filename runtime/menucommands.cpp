@@ -63,14 +63,14 @@ std::string EditItemName(EditCommand command)
 
 std::shared_ptr<TextField> EditTargetField() { return TextFieldOf(WorkingFocusWidget()); }
 
-void EditFocusedField(const std::string& name)
+void EditField(const std::shared_ptr<TextField>& field, const std::string& name)
 {
     const auto command = EditCommandNamed(name);
-    if (!command)
-        return;
-    if (const std::shared_ptr<TextField> field = EditTargetField())
+    if (command && field)
         Perform(*field, *command);
 }
+
+void EditFocusedField(const std::string& name) { EditField(EditTargetField(), name); }
 
 void AutoEnableItems(MenuItem& menu)
 {

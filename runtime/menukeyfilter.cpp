@@ -1,6 +1,7 @@
 // The menu layer's hold on the keyboard. The controls know nothing of menus:
 // an application-wide event filter claims the keys the items answer before
-// any control sees them.
+// any control sees them, opens the menus from the keyboard and asks a text
+// field for its contextual menu.
 
 #include "private/menukeyfilter.h"
 
@@ -10,10 +11,12 @@
 #include "private/editcommands.h"
 #include "private/menucommands.h"
 #include "private/shortcuttext.h"
+#include "private/textfield.h"
 #include "window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -161,6 +164,36 @@ QAction* titleOfLetter(const Window& window, const QKeyEvent& key)
     return nullptr;
 }
 
+// Shift+F10 and the Menu key: the desktop's keys for a contextual menu.
+bool isContextualMenuKey(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return (key.key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
+        || (key.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
+// A text field with the focus gets its contextual menu at the caret, as a
+// contextual menu event asked for from the keyboard, the platform's way. True
+// when the key is so taken.
+bool showContextualMenuAtTheCaret(QWidget* widget, const QKeyEvent& key)
+{
+    if (!isContextualMenuKey(key) || widget != QApplication::focusWidget() || !TextFieldOf(widget))
+        return false;
+    const QPoint caret = widget->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, caret, widget->mapToGlobal(caret), key.modifiers());
+    QCoreApplication::sendEvent(widget, &menu);
+    return true;
+}
+
+// Some platforms make a contextual menu event of the Menu key themselves, at
+// the pointer and before the key: the key, which follows, is what shows the
+// field's menu.
+bool isPlatformsMenuFromTheKeyboard(QWidget* widget, const QContextMenuEvent& menu)
+{
+    return menu.spontaneous() && menu.reason() == QContextMenuEvent::Keyboard && TextFieldOf(widget)
+        && windowHolding(widget);
+}
+
 // The last widget outside the menus to get the focus: the one a menu bar
 // holding the focus has taken it from.
 QPointer<QWidget>& lastFocus()
@@ -205,13 +238,16 @@ protected:
             followFocus(widget);
         if (type == QEvent::FocusOut)
             return keepSelectionForTheBar(widget, *static_cast<QFocusEvent*>(event));
+        if (type == QEvent::ContextMenu)
+            return isPlatformsMenuFromTheKeyboard(widget, *static_cast<QContextMenuEvent*>(event));
         if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
             return false;
         const std::shared_ptr<Window> window = windowHolding(widget);
         if (!window)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        return type == QEvent::ShortcutOverride ? claimShortcut(window, widget, *key) : takeKeyPress(window, *key);
+        return type == QEvent::ShortcutOverride ? claimShortcut(window, widget, *key)
+                                                : takeKeyPress(window, widget, *key);
     }
 
 private:
@@ -243,11 +279,12 @@ private:
         return false;
     }
 
-    static bool takeKeyPress(const std::shared_ptr<Window>& window, QKeyEvent& key)
+    static bool takeKeyPress(const std::shared_ptr<Window>& window, QWidget* widget, QKeyEvent& key)
     {
         // An item's key whose shortcut did not fire belongs to a disabled
         // item: it does nothing, also in a text field.
-        bool taken = menuAnswers(window, key) || editKeyThroughItem(window, key);
+        bool taken =
+            menuAnswers(window, key) || editKeyThroughItem(window, key) || showContextualMenuAtTheCaret(widget, key);
         if (!taken && key.key() == Qt::Key_F10 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
             taken = openFirstMenu(*window);
         if (QAction* title = taken ? nullptr : titleOfLetter(*window, key)) {

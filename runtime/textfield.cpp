@@ -50,6 +50,15 @@ private:
     std::optional<bool> saved_;
 };
 
+// The field's MouseDown at a point in it; true when the program handled it.
+bool raiseMouseDown(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y, bool contextual)
+{
+    if (!field || !field->MouseDown)
+        return false;
+    ContextualClickScope scope(contextual);
+    return CallWithExceptionHandling([&] { return field->MouseDown(field, x, y); });
+}
+
 bool isContextual(const QMouseEvent* e)
 {
     if (e->button() == Qt::RightButton)
@@ -180,8 +189,7 @@ protected:
         if (auto field = owner.lock(); field && field->MouseDown) {
             const bool contextual = isContextual(e);
             const QPoint pos = e->position().toPoint();
-            ContextualClickScope scope(contextual);
-            handled = CallWithExceptionHandling([&] { return field->MouseDown(field, pos.x(), pos.y()); });
+            handled = raiseMouseDown(field, pos.x(), pos.y(), contextual);
             if (handled && contextual)
                 suppressContextMenu_ = true;
         }
@@ -219,10 +227,10 @@ protected:
         }
         auto field = owner.lock();
         const ContextualMenuShower show = contextualMenuShower();
-        if (!field || !field->ConstructContextualMenu || !show)
+        if (!field || !show)
             return;
         const QPoint pos = e->pos();
-        show(field, pos.x(), pos.y());
+        show(field, pos.x(), pos.y(), e->reason() == QContextMenuEvent::Keyboard);
     }
 
 private:
@@ -446,6 +454,11 @@ std::shared_ptr<TextField> TextFieldOf(QWidget* widget)
 }
 
 void SetContextualMenuShower(ContextualMenuShower shower) { contextualMenuShower() = shower; }
+
+bool RaiseContextualMouseDown(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y)
+{
+    return raiseMouseDown(field, x, y, true);
+}
 
 bool IsContextualClick()
 {

@@ -1,7 +1,8 @@
 // The Edit commands in the first-series window under the shared menu bar, as
 // a user meets them: which Edit items are enabled in each situation (in the
-// menu bar, over the About window and in the contextual copy), the shortcuts
-// acting once through the menu, Clear removing the selection only, and a
+// menu bar, over the About window and in the contextual copy, asked for with
+// the mouse or from the keyboard), the shortcuts and the platform's other
+// keys for the same commands acting once through the menu, Clear removing the selection only, and a
 // number pasted with blanks going in whole.
 
 #include "app_fixture.h"
@@ -29,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -65,17 +67,33 @@ QAction* drawn(const Window& w, const std::string& name)
     return nullptr;
 }
 
-// Pops up the contextual copy of the Edit menu with a right click on the
-// field; the chooser sees the copy and may pick one of its items.
+// The ways to ask the field with the focus for its contextual menu.
+struct ContextualRoute {
+    const char* name;
+    void (*ask)(QLineEdit* field);
+};
+
+void PrintTo(const ContextualRoute& r, std::ostream* os) { *os << r.name; }
+
+const ContextualRoute kContextualRoutes[] = {
+    {"RightClick", [](QLineEdit* f) { QTest::mouseClick(f, Qt::RightButton, {}, f->rect().center()); }},
+    {"ShiftF10", [](QLineEdit* f) { QTest::keyClick(f, Qt::Key_F10, Qt::ShiftModifier); }},
+    {"MenuKey", [](QLineEdit* f) { QTest::keyClick(f, Qt::Key_Menu); }},
+};
+
+// Pops up the contextual copy of the Edit menu, with a right click on the
+// field unless the route says otherwise; the chooser sees the copy and may
+// pick one of its items.
 void contextualClick(QLineEdit* field,
-                     const std::function<std::shared_ptr<MenuItem>(const std::shared_ptr<MenuItem>&)>& chooser)
+                     const std::function<std::shared_ptr<MenuItem>(const std::shared_ptr<MenuItem>&)>& chooser,
+                     const ContextualRoute& route = kContextualRoutes[0])
 {
     int popped = 0;
     MenuItem::SetPopUpChooserForTesting([&](const std::shared_ptr<MenuItem>& menu) {
         ++popped;
         return chooser(menu);
     });
-    QTest::mouseClick(field, Qt::RightButton, {}, field->rect().center());
+    route.ask(field);
     MenuItem::SetPopUpChooserForTesting(nullptr);
     EXPECT_EQ(popped, 1);
 }
@@ -198,24 +216,33 @@ std::vector<EnableCase> fieldFocusedCases()
     return enableCasesWhere([](const EnableCase& c) { return c.fieldFocused; });
 }
 
-class ContextualCopyEnabled : public EditItemsEnabled {};
+class ContextualCopyEnabled : public EditCommands,
+                              public ::testing::WithParamInterface<std::tuple<ContextualRoute, EnableCase>> {};
 
 // The copy is worked out anew, whatever the bar it was copied from last showed.
 TEST_P(ContextualCopyEnabled, FollowsWhatTheCommandCanDo)
 {
-    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(field, *w, app));
+    const auto& [route, c] = GetParam();
+    ASSERT_NO_FATAL_FAILURE(c.arrange(field, *w, app));
     for (std::size_t i = 0; i < std::size(kEditItems); ++i)
-        barItem(kEditItems[i])->SetEnabled(!GetParam().enabled[i]);
-    contextualClick(field, [&](const std::shared_ptr<MenuItem>& copy) {
-        expectItems("the contextual copy", [&](const char* name) { return NotNil(copy->Lookup(name))->Enabled(); });
-        return nullptr;
-    });
+        barItem(kEditItems[i])->SetEnabled(!c.enabled[i]);
+    contextualClick(
+        field,
+        [&](const std::shared_ptr<MenuItem>& copy) {
+            for (std::size_t i = 0; i < std::size(kEditItems); ++i)
+                EXPECT_EQ(NotNil(copy->Lookup(kEditItems[i]))->Enabled(), c.enabled[i]) << kEditItems[i];
+            return nullptr;
+        },
+        route);
 }
 
 INSTANTIATE_TEST_SUITE_P(Situations,
                          ContextualCopyEnabled,
-                         ::testing::ValuesIn(fieldFocusedCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Combine(::testing::ValuesIn(kContextualRoutes),
+                                            ::testing::ValuesIn(fieldFocusedCases())),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+                         });
 
 // --- Shortcuts -----------------------------------------------------------------
 
@@ -415,6 +442,13 @@ const ClearRoute kClearRoutes[] = {
          contextualClick(road::field(*w),
                          [](const std::shared_ptr<MenuItem>& copy) { return copy->Lookup("EditClear"); });
      }},
+    {"TheContextualMenuFromTheKeyboard",
+     [](const std::shared_ptr<Window1>& w) {
+         contextualClick(
+             road::field(*w),
+             [](const std::shared_ptr<MenuItem>& copy) { return copy->Lookup("EditClear"); },
+             kContextualRoutes[1]);
+     }},
     {"TheField", [](const std::shared_ptr<Window1>& w) { NotNil(w->EditField1())->Clear(); }},
 };
 
@@ -532,10 +566,25 @@ TEST_F(FieldsOwnMenu, APasteChosenInItActsOnce)
 
 // --- A contextual click the field's MouseDown takes ------------------------------
 
+// Some platforms (X11) make a contextual menu event of the Menu key
+// themselves, just before the key.
+void menuKeyAfterThePlatformsEvent(QLineEdit* edit)
+{
+    edit->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(edit->window()));
+    edit->setFocus();
+    const QPoint caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent platforms(QContextMenuEvent::Keyboard, caret, edit->mapToGlobal(caret));
+    QSpontaneKeyEvent::setSpontaneous(&platforms);
+    qApp->notify(edit, &platforms); // sendEvent would take the mark off
+    QTest::keyClick(edit, Qt::Key_Menu);
+}
+
 struct ContextualClickCase {
     const char* name;
     bool mouseDownHandles;
     int menusConstructed;
+    void (*ask)(QLineEdit* edit) = rightClickWithMenuEvent;
 };
 
 void PrintTo(const ContextualClickCase& c, std::ostream* os) { *os << c.name; }
@@ -543,12 +592,15 @@ void PrintTo(const ContextualClickCase& c, std::ostream* os) { *os << c.name; }
 const ContextualClickCase kContextualClickCases[] = {
     {"HandledByMouseDown", true, 0},
     {"LeftToTheField", false, 1},
+    // The key stands for a contextual click at the caret.
+    {"MenuKeyHandledByMouseDown", true, 0, menuKeyAfterThePlatformsEvent},
+    {"MenuKeyLeftToTheField", false, 1, menuKeyAfterThePlatformsEvent},
 };
 
 class ContextualClick : public UiTest, public ::testing::WithParamInterface<ContextualClickCase> {};
 
 // A click that MouseDown handled has had its answer: the context menu event
-// the platform makes of it shows no second menu.
+// the platform makes of it shows no second menu. So with the Menu key.
 TEST_P(ContextualClick, ShowsOneMenuAtMost)
 {
     auto window = std::make_shared<BareWindow>();
@@ -568,7 +620,7 @@ TEST_P(ContextualClick, ShowsOneMenuAtMost)
     auto* edit = qobject_cast<QLineEdit*>(control->widget());
     ASSERT_NE(edit, nullptr);
 
-    rightClickWithMenuEvent(edit);
+    ASSERT_NO_FATAL_FAILURE(GetParam().ask(edit));
     MenuItem::SetPopUpChooserForTesting(nullptr);
 
     EXPECT_EQ(constructed, GetParam().menusConstructed);

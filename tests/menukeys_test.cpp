@@ -24,11 +24,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCursor>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -350,24 +352,31 @@ const OpenRoute kEditMenuRoutes[] = {
 
 const threewindows::Which kCheckWindows[] = {threewindows::Which::FirstSeries, threewindows::Which::SecondSeries};
 
-template <class Situation>
-using EditMenuParam = std::tuple<Language, threewindows::Which, OpenRoute, Situation>;
-
-template <class Situation>
-std::string editMenuTestName(const ::testing::TestParamInfo<EditMenuParam<Situation>>& info)
+std::string partName(const Language& l) { return l.code; }
+std::string partName(threewindows::Which which) { return threewindows::nameOf(which); }
+template <class Part>
+std::string partName(const Part& part)
 {
-    const auto& [language, which, route, situation] = info.param;
-    return std::string(language.code) + "_" + threewindows::nameOf(which) + "_" + route.name + "_" + situation.name;
+    return part.name;
+}
+
+// A test's name made of its parameters' names.
+template <class... Parts>
+std::string joinedName(const ::testing::TestParamInfo<std::tuple<Parts...>>& info)
+{
+    std::string name;
+    std::apply([&](const auto&... parts) { ((name += (name.empty() ? "" : "_") + partName(parts)), ...); }, info.param);
+    return name;
 }
 
 // A check window in front, in the test's language, with the focus in its
 // number field and nothing on the clipboard.
-template <class Situation>
-class EditMenu : public AppUiTest, public ::testing::WithParamInterface<EditMenuParam<Situation>> {
+template <class... Rest>
+class InACheckWindow : public AppUiTest,
+                       public ::testing::WithParamInterface<std::tuple<Language, threewindows::Which, Rest...>> {
 protected:
     const Language& lang() const { return std::get<0>(this->GetParam()); }
-    const OpenRoute& route() const { return std::get<2>(this->GetParam()); }
-    const Situation& situation() const { return std::get<3>(this->GetParam()); }
+    threewindows::Which which() const { return std::get<1>(this->GetParam()); }
     std::string language() const override { return lang().code; }
 
     void SetUp() override
@@ -375,7 +384,7 @@ protected:
         AppUiTest::SetUp();
         ASSERT_EQ(Localize::Language(), lang().localization);
         QApplication::clipboard()->clear();
-        w = threewindows::open(std::get<1>(this->GetParam()), *app);
+        w = threewindows::open(which(), *app);
         ASSERT_NE(w, nullptr);
         field = road::focusNumber(*w);
         ASSERT_NE(field, nullptr);
@@ -389,12 +398,24 @@ protected:
         QApplication::clipboard()->clear();
     }
 
+    std::shared_ptr<Window> w;
+    QLineEdit* field = nullptr;
+};
+
+// The Edit menu, opened by a route, in a situation.
+template <class Situation>
+class EditMenu : public InACheckWindow<OpenRoute, Situation> {
+protected:
+    const OpenRoute& route() const { return std::get<2>(this->GetParam()); }
+    const Situation& situation() const { return std::get<3>(this->GetParam()); }
+
     // Opens the Edit menu by the test's route; the menu, or nil.
     QMenu* openEdit()
     {
-        route().open(*w, lang());
-        EXPECT_EQ(openMenu(), lang().titles[1]);
-        return openMenu() == lang().titles[1] ? qobject_cast<QMenu*>(QApplication::activePopupWidget()) : nullptr;
+        route().open(*this->w, this->lang());
+        const std::string title = this->lang().titles[1];
+        EXPECT_EQ(openMenu(), title);
+        return openMenu() == title ? qobject_cast<QMenu*>(QApplication::activePopupWidget()) : nullptr;
     }
 
     // The open menu's entry of the item.
@@ -407,9 +428,6 @@ protected:
         ADD_FAILURE() << "no entry " << name;
         return nullptr;
     }
-
-    std::shared_ptr<Window> w;
-    QLineEdit* field = nullptr;
 };
 
 using EditItemsAsTheMenuOpens = EditMenu<EnableCase>;
@@ -432,7 +450,7 @@ TEST_P(EditItemsAsTheMenuOpens, FollowTheFieldThatHasTheFocus)
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(entry->isEnabled(), situation().enabled[i]) << kEditItems[i];
     }
-    const bool first = std::get<1>(GetParam()) == threewindows::Which::FirstSeries;
+    const bool first = which() == threewindows::Which::FirstSeries;
     EXPECT_EQ(MenuBar1::implicitInstance()->Lookup("FinestraPrimaSerie")->Checked(), first);
     EXPECT_EQ(MenuBar1::implicitInstance()->Lookup("FinestraSecondaSerie")->Checked(), !first);
 }
@@ -445,7 +463,7 @@ INSTANTIATE_TEST_SUITE_P(Routes,
                                             ::testing::ValuesIn(enableCasesWhere([](const EnableCase& c) {
                                                 return c.checkWindowInFront;
                                             }))),
-                         editMenuTestName<EnableCase>);
+                         [](const auto& info) { return joinedName(info); });
 
 // What each Edit item, chosen in the open menu, does to a number whose
 // places 1 to 3 are selected, with "9" on the clipboard.
@@ -531,7 +549,93 @@ INSTANTIATE_TEST_SUITE_P(Routes,
                                             ::testing::ValuesIn(kCheckWindows),
                                             ::testing::ValuesIn(kEditMenuRoutes),
                                             ::testing::ValuesIn(kEditChoices)),
-                         editMenuTestName<EditChoice>);
+                         [](const auto& info) { return joinedName(info); });
+
+// --- The field's contextual menu from the keyboard -----------------------------------
+
+struct ContextualKey {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+void PrintTo(const ContextualKey& k, std::ostream* os) { *os << k.name; }
+
+const ContextualKey kContextualKeys[] = {
+    {"ShiftF10", Qt::Key_F10, Qt::ShiftModifier},
+    {"MenuKey", Qt::Key_Menu, Qt::NoModifier},
+};
+
+// What the contextual menu showed while it was open.
+struct PoppedUp {
+    bool shown = false;
+    QPoint at;
+    QStringList texts;
+};
+
+class ContextualMenuKeys : public InACheckWindow<ContextualKey> {
+protected:
+    const ContextualKey& key() const { return std::get<2>(GetParam()); }
+
+    // The entries of the bar's Edit menu as drawn.
+    QList<QAction*> barsEditEntries() const { return barOf(*w)->actions().at(1)->menu()->actions(); }
+};
+
+QStringList textsOf(const QList<QAction*>& entries)
+{
+    QStringList texts;
+    for (QAction* entry : entries)
+        if (!entry->isSeparator())
+            texts << entry->text();
+    return texts;
+}
+
+// The copy of the Edit menu a right click pops up, at the caret, its entries
+// lettered as in the bar; Cut's letter chooses Cut.
+TEST_P(ContextualMenuKeys, PopUpTheEditMenuAtTheCaret)
+{
+    const QString number = aNumberFor(*w);
+    QTest::keyClicks(field, number);
+    field->setSelection(1, 3);
+    const QPoint caret = field->mapToGlobal(field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center());
+    // Far from the caret: a menu at the pointer would show here.
+    QCursor::setPos(caret + QPoint(300, 200));
+    const QStringList lettered = textsOf(barsEditEntries());
+    const QString cut = QString::fromStdString(Localize::kTaglia());
+    QKeySequence cutsLetter;
+    for (QAction* entry : barsEditEntries())
+        if (shownText(entry) == cut)
+            cutsLetter = QKeySequence::mnemonic(entry->text());
+    ASSERT_FALSE(cutsLetter.isEmpty());
+
+    PoppedUp seen;
+    QTimer whileOpen; // runs in the menu's own event loop
+    whileOpen.setSingleShot(true);
+    QObject::connect(&whileOpen, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        seen = {true, menu->pos(), textsOf(menu->actions())};
+        QTest::keyClick(menu, cutsLetter[0].key());
+        if (QApplication::activePopupWidget() == menu)
+            menu->close();
+    });
+    whileOpen.start(0);
+    QTest::keyClick(field, key().key, key().modifiers);
+
+    ASSERT_TRUE(seen.shown) << "no menu popped up";
+    EXPECT_EQ(seen.at, caret);
+    EXPECT_EQ(seen.texts, lettered);
+    EXPECT_EQ(field->text(), QString(number).remove(1, 3));
+    EXPECT_EQ(QApplication::clipboard()->text(), number.mid(1, 3));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys,
+                         ContextualMenuKeys,
+                         ::testing::Combine(::testing::ValuesIn(kLanguages),
+                                            ::testing::ValuesIn(kCheckWindows),
+                                            ::testing::ValuesIn(kContextualKeys)),
+                         [](const auto& info) { return joinedName(info); });
 
 // --- F10 ------------------------------------------------------------------------
 

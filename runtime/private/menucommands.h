@@ -20,9 +20,10 @@ std::string EditItemName(EditCommand command);
 // The text field the Edit commands act on: the one the keyboard works in, or nil.
 std::shared_ptr<TextField> EditTargetField();
 
-// The framework's own Edit command of that item name on the focused text
-// field, through the field's own methods; any other name, or no focused
-// field, does nothing.
+// The framework's own Edit command of that item name on the field, through
+// the field's own methods; any other name, or no field, does nothing.
+void EditField(const std::shared_ptr<TextField>& field, const std::string& name);
+// The same on the field the Edit commands act on now.
 void EditFocusedField(const std::string& name);
 
 // The framework's enabling pass (AutoEnable) over the items below `menu`: an
