@@ -2,8 +2,8 @@
 // a user meets them: which Edit items are enabled in each situation (in the
 // menu bar, over the About window and in the contextual copy, asked for with
 // the mouse or from the keyboard), the shortcuts and the platform's other
-// keys for the same commands acting once through the menu, Clear removing the selection only, and a
-// number pasted with blanks going in whole.
+// keys for the same commands acting once through the menu, Clear removing
+// the selection only, and a number pasted with blanks going in whole.
 
 #include "app_fixture.h"
 #include "bare_window.h"
