@@ -228,8 +228,9 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
         const QEvent::Type type = event->type();
-        // A pass run for an earlier key does not stand for this one.
-        if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::KeyRelease)
+        // The pass a key ran before its shortcut was looked up ends with it:
+        // its press comes only when no shortcut took it, its release always.
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease)
             EndEnablingPassForKey();
         if (!object->isWidgetType())
             return false;

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -248,7 +249,9 @@ TEST_P(ProgramEnabledShortcuts, AnswerTheirKeyAfterOnePass)
     window->Constructor();
     if (c.barOfItsOwn)
         window->SetMenuBar(MenuBar1::implicitInstance());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+    // The key goes to the focused field first, then on to the window.
+    QLineEdit* field = focusIn(*window, *addField(*window));
+    ASSERT_NE(field, nullptr);
     ASSERT_EQ(Window::At(0), window);
     int chosen = 0;
     window->AddMenuHandler(c.item, [&] {
@@ -257,7 +260,7 @@ TEST_P(ProgramEnabledShortcuts, AnswerTheirKeyAfterOnePass)
     });
     barItem(c.item)->SetEnabled(false);
 
-    QTest::keyClick(window->widget(), c.key, Qt::ControlModifier);
+    QTest::keyClick(field, c.key, Qt::ControlModifier);
 
     EXPECT_EQ(chosen, 1);
     EXPECT_EQ(window->passes, 1);
@@ -267,6 +270,47 @@ INSTANTIATE_TEST_SUITE_P(Items,
                          ProgramEnabledShortcuts,
                          ::testing::ValuesIn(kEnabledByTheProgram),
                          [](const auto& info) { return std::string(info.param.name); });
+
+class DeadKey : public AppUiTest {
+protected:
+    void TearDown() override
+    {
+        barItem("FinestraSecondaSerie")->SetEnabled(true);
+        AppUiTest::TearDown();
+    }
+};
+
+// The pass a key runs ends with the key: the choice of an entry that comes
+// next from elsewhere (a screen reader's press) asks the program anew.
+TEST_F(DeadKey, LeavesNoPassBehind)
+{
+    auto window = std::make_shared<EnablingWindow>("FinestraPrimaSerie");
+    window->Constructor();
+    window->SetMenuBar(MenuBar1::implicitInstance());
+    QLineEdit* field = focusIn(*window, *addField(*window));
+    ASSERT_NE(field, nullptr);
+    int chosen = 0;
+    window->AddMenuHandler("FinestraSecondaSerie", [&] {
+        ++chosen;
+        return true;
+    });
+    barItem("FinestraSecondaSerie")->SetEnabled(false);
+    QTest::keyClick(field, Qt::Key_2, Qt::ControlModifier);
+    ASSERT_EQ(window->passes, 1);
+    ASSERT_EQ(chosen, 0);
+
+    QAction* entry = nullptr;
+    for (QAction* title : window->widget()->findChild<QMenuBar*>()->actions())
+        for (QAction* e : title->menu()->actions())
+            if (e->text().remove(u'&').toStdString() == barItem("FinestraSecondaSerie")->Text())
+                entry = e;
+    ASSERT_NE(entry, nullptr);
+    barItem("FinestraSecondaSerie")->SetEnabled(true);
+    entry->trigger();
+
+    EXPECT_EQ(window->passes, 2);
+    EXPECT_EQ(chosen, 1);
+}
 
 // --- A whole run ----------------------------------------------------------------
 
