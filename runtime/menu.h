@@ -101,10 +101,12 @@ protected:
 };
 
 // Carries out the choice of an item: runs the enabling pass (below), unless
-// the key that fired the item has just run it, and a disabled item does nothing; then the front window's handler of the
-// item's name, else the application's; when none handles it (returns True), the framework's own behaviour: a
-// QuitMenuItem quits, the Edit items act on the focused text field through its own methods. Every handler runs inside
-// the exception helper.
+// the key that fired the item has just run it, and a disabled item does
+// nothing; then the front window's handler of the item's name, else the
+// application's; when none handles it (returns True), the framework's own
+// behaviour: a QuitMenuItem quits, the Edit items act on the focused text
+// field through its own methods. Every handler runs inside the exception
+// helper.
 void ChooseMenuItem(const std::shared_ptr<MenuItem>& item);
 
 // The enabling pass, run before a menu opens and before a shortcut or a

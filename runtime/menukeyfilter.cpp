@@ -19,7 +19,6 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -185,13 +184,12 @@ bool showContextualMenuAtTheCaret(QWidget* widget, const QKeyEvent& key)
     return true;
 }
 
-// Some platforms make a contextual menu event of the Menu key themselves, at
-// the pointer and before the key: the key, which follows, is what shows the
-// field's menu.
+// Some platforms (X11) make a contextual menu event of the Menu key
+// themselves, just before the key: the key, which follows, is what shows the
+// field's menu, once.
 bool isPlatformsMenuFromTheKeyboard(QWidget* widget, const QContextMenuEvent& menu)
 {
-    return menu.spontaneous() && menu.reason() == QContextMenuEvent::Keyboard && TextFieldOf(widget)
-        && windowHolding(widget);
+    return menu.spontaneous() && menu.reason() == QContextMenuEvent::Keyboard && TextFieldOf(widget);
 }
 
 // The last widget outside the menus to get the focus: the one a menu bar
@@ -213,7 +211,7 @@ void followFocus(QWidget* widget)
 // menu that pops up, for the Edit items to act on.
 bool keepSelectionForTheBar(QWidget* widget, const QFocusEvent& focus)
 {
-    if (focus.reason() != Qt::MenuBarFocusReason || !qobject_cast<QLineEdit*>(widget) || !windowHolding(widget))
+    if (focus.reason() != Qt::MenuBarFocusReason || !TextFieldOf(widget))
         return false;
     QFocusEvent lent(QEvent::FocusOut, Qt::PopupFocusReason);
     QCoreApplication::sendEvent(widget, &lent);
