@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace corvanta {
@@ -38,6 +39,21 @@ void Perform(TextField& field, EditCommand command)
     case EditCommand::Clear: field.Clear(); break;
     case EditCommand::SelectAll: field.SelectAll(); break;
     }
+}
+
+std::optional<EditCommand> StandardEditKey(const QKeyEvent& key)
+{
+    if (key.matches(QKeySequence::Undo))
+        return EditCommand::Undo;
+    if (key.matches(QKeySequence::Cut))
+        return EditCommand::Cut;
+    if (key.matches(QKeySequence::Copy))
+        return EditCommand::Copy;
+    if (key.matches(QKeySequence::Paste))
+        return EditCommand::Paste;
+    if (key.matches(QKeySequence::SelectAll))
+        return EditCommand::SelectAll;
+    return std::nullopt;
 }
 
 } // namespace corvanta

@@ -225,6 +225,9 @@ std::shared_ptr<MenuItem> MenuItem::PopUp()
     RequireUIThread();
     const std::shared_ptr<MenuItem> self = shared_from_this();
     const PopUpHooks hooks = popUpHooks();
+    // What the chosen entry acts on is taken before the menu shows: once it
+    // has closed, some platforms give the window its focus back only later.
+    const std::function<void(const MenuItem&)> perform = hooks.perform ? hooks.perform() : nullptr;
     // The entries follow the enabling rule of the menu bar's.
     if (hooks.enable)
         hooks.enable(*this);
@@ -236,8 +239,8 @@ std::shared_ptr<MenuItem> MenuItem::PopUp()
     // A contextual Edit menu is expected to work: the framework's own Edit
     // commands act on the focused field. Program handlers are not run here;
     // the caller decides what else the choice means.
-    if (chosen && chosen->Enabled() && hooks.perform)
-        hooks.perform(*chosen);
+    if (chosen && chosen->Enabled() && perform)
+        perform(*chosen);
     return chosen;
 }
 

@@ -100,13 +100,14 @@ protected:
     std::shared_ptr<MenuItem> newOfSameClass() const override;
 };
 
-// Carries out the choice of an item: runs the enabling pass (below), and a
-// disabled item does nothing; then the front window's handler of the item's
-// name, else the application's; when none handles it (returns True), the
-// framework's own behaviour: a QuitMenuItem quits, the Edit items act on the
-// focused text field through its own methods, and "FileClose" closes the
-// window in front when neither it nor the application has a handler of that
-// name. Every handler runs inside the exception helper.
+// Carries out the choice of an item: runs the enabling pass (below), unless
+// the key that fired the item has just run it, and a disabled item does
+// nothing; then the front window's handler of the item's name, else the
+// application's; when none handles it (returns True), the framework's own
+// behaviour: a QuitMenuItem quits, the Edit items act on the focused text
+// field through its own methods, and "FileClose" closes the window in front
+// when neither it nor the application has a handler of that name. Every
+// handler runs inside the exception helper.
 void ChooseMenuItem(const std::shared_ptr<MenuItem>& item);
 
 // The enabling pass, run before a menu opens and before a shortcut or a

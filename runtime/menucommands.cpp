@@ -9,12 +9,14 @@
 #include "controls.h"
 #include "private/editcommands.h"
 #include "private/menucommands.h"
+#include "private/menukeyfilter.h"
 #include "private/textfield.h"
 #include "runtime.h"
 #include "window.h"
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace corvanta {
 
@@ -31,36 +33,51 @@ bool runHandler(const std::function<bool()>& handler)
     return CallWithExceptionHandling(call);
 }
 
+constexpr std::pair<const char*, EditCommand> kEditItemNames[] = {
+    {"EditUndo", EditCommand::Undo},
+    {"EditCut", EditCommand::Cut},
+    {"EditCopy", EditCommand::Copy},
+    {"EditPaste", EditCommand::Paste},
+    {"EditClear", EditCommand::Clear},
+    {"EditSelectAll", EditCommand::SelectAll},
+};
+
+// Set by the pass that a key runs before its shortcut is looked up, until
+// the item fires or the next key comes.
+bool passRanForKey = false;
+
 } // namespace
 
 std::optional<EditCommand> EditCommandNamed(const std::string& itemName)
 {
-    static const std::pair<const char*, EditCommand> names[] = {
-        {"EditUndo", EditCommand::Undo},
-        {"EditCut", EditCommand::Cut},
-        {"EditCopy", EditCommand::Copy},
-        {"EditPaste", EditCommand::Paste},
-        {"EditClear", EditCommand::Clear},
-        {"EditSelectAll", EditCommand::SelectAll},
-    };
-    for (const auto& [name, command] : names)
+    for (const auto& [name, command] : kEditItemNames)
         if (itemName == name)
             return command;
     return std::nullopt;
 }
 
-void EditFocusedField(const std::string& name)
+std::string EditItemName(EditCommand command)
+{
+    for (const auto& [name, named] : kEditItemNames)
+        if (named == command)
+            return name;
+    return {};
+}
+
+std::shared_ptr<TextField> EditTargetField() { return TextFieldOf(WorkingFocusWidget()); }
+
+void EditField(const std::shared_ptr<TextField>& field, const std::string& name)
 {
     const auto command = EditCommandNamed(name);
-    if (!command)
-        return;
-    if (const std::shared_ptr<TextField> field = FocusedTextField())
+    if (command && field)
         Perform(*field, *command);
 }
 
+void EditFocusedField(const std::string& name) { EditField(EditTargetField(), name); }
+
 void AutoEnableItems(MenuItem& menu)
 {
-    const std::shared_ptr<TextField> field = FocusedTextField();
+    const std::shared_ptr<TextField> field = EditTargetField();
     for (std::int64_t i = 0; i < menu.Count(); ++i) {
         const std::shared_ptr<MenuItem> item = menu.Item(i);
         if (!item)
@@ -103,13 +120,23 @@ void RaiseEnableMenuItems()
     CallWithExceptionHandling([&front] { front->Event_EnableMenuItems(); });
 }
 
+void RaiseEnableMenuItemsForKey()
+{
+    RaiseEnableMenuItems();
+    passRanForKey = true;
+}
+
+void EndEnablingPassForKey() { passRanForKey = false; }
+
 void ChooseMenuItem(const std::shared_ptr<MenuItem>& item)
 {
     RequireUIThread();
     if (!item)
         return;
-    // A shortcut runs without the menu being opened first.
-    RaiseEnableMenuItems();
+    // A shortcut runs without the menu being opened first; its key has run
+    // the pass already.
+    if (!std::exchange(passRanForKey, false))
+        RaiseEnableMenuItems();
     if (!item->Enabled())
         return;
     const std::string name = item->Name();

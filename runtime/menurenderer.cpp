@@ -13,6 +13,7 @@
 #include "private/mnemonics.h"
 #include "private/qtconversions.h"
 #include "private/shortcuttext.h"
+#include "private/textfield.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <unordered_map>
 #include <utility>
@@ -88,6 +90,39 @@ void showDrawnSeparators(const std::vector<std::pair<QAction*, bool>>& entries)
         }
     }
 }
+
+// The items' texts as one menu shows them, each with its mnemonic; only the
+// visible ones take a letter.
+std::vector<QString> shownTexts(const std::vector<std::shared_ptr<MenuItem>>& items)
+{
+    std::vector<QString> texts;
+    for (const auto& item : items)
+        texts.push_back(item->Visible() && !item->IsSeparator() ? toQString(item->Text()) : QString());
+    const std::vector<int> positions = MnemonicPositions(texts);
+    std::vector<QString> shown;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        shown.push_back(ShownMenuText(toQString(items[i]->Text()), positions[i]));
+    return shown;
+}
+
+// Where a pop-up menu shows: at the mouse pointer, or where a contextual
+// menu asked for from the keyboard belongs.
+std::optional<QPoint>& popUpAnchor()
+{
+    static std::optional<QPoint> at;
+    return at;
+}
+
+class PopUpsAt {
+public:
+    explicit PopUpsAt(QPoint at) : saved_(popUpAnchor()) { popUpAnchor() = at; }
+    ~PopUpsAt() { popUpAnchor() = saved_; }
+    PopUpsAt(const PopUpsAt&) = delete;
+    PopUpsAt& operator=(const PopUpsAt&) = delete;
+
+private:
+    std::optional<QPoint> saved_;
+};
 
 bool menuIsOpen() { return QApplication::activePopupWidget() != nullptr; }
 
@@ -389,24 +424,22 @@ private:
         const Node* p = node(parent);
         if (!p)
             return;
-        std::vector<std::pair<std::shared_ptr<MenuItem>, Node*>> kids;
-        std::vector<QString> texts;
+        std::vector<std::shared_ptr<MenuItem>> items;
+        std::vector<Node*> kids;
         for (const MenuItem* key : p->kids) {
             Node* n = node(key);
             auto item = n ? n->item.lock() : nullptr;
             if (!item || !n->action)
                 continue;
-            kids.emplace_back(item, n);
-            texts.push_back(item->Visible() && !item->IsSeparator() ? toQString(item->Text()) : QString());
+            items.push_back(item);
+            kids.push_back(n);
         }
-        const std::vector<int> positions = MnemonicPositions(texts);
+        const std::vector<QString> shown = shownTexts(items);
         for (std::size_t i = 0; i < kids.size(); ++i) {
-            const auto& [item, n] = kids[i];
-            const QString shown = ShownMenuText(toQString(item->Text()), positions[i]);
-            if (n->menu)
-                n->menu->setTitle(shown);
-            else if (!item->IsSeparator())
-                n->action->setText(shown);
+            if (kids[i]->menu)
+                kids[i]->menu->setTitle(shown[i]);
+            else if (!items[i]->IsSeparator())
+                kids[i]->action->setText(shown[i]);
         }
     }
 
@@ -478,22 +511,26 @@ private:
     }
 };
 
-// Fills a pop-up menu from the item's children, remembering which action
-// stands for which item.
+// Fills a pop-up menu from the item's children, with the mnemonics a drawn
+// menu of the same entries shows, remembering which action stands for which
+// item.
 void fillPopUp(QMenu* menu, const MenuItem& item, std::map<QAction*, std::weak_ptr<MenuItem>>& actions)
 {
-    for (std::int64_t i = 0; i < item.Count(); ++i) {
-        auto child = item.Item(i);
-        if (!child)
-            continue;
+    std::vector<std::shared_ptr<MenuItem>> children;
+    for (std::int64_t i = 0; i < item.Count(); ++i)
+        if (auto child = item.Item(i))
+            children.push_back(std::move(child));
+    const std::vector<QString> shown = shownTexts(children);
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const std::shared_ptr<MenuItem>& child = children[i];
         if (child->Count() > 0) {
             auto* sub = new QMenu(menu);
-            applyProperties(sub->menuAction(), sub, *child, plainText(*child));
+            applyProperties(sub->menuAction(), sub, *child, shown[i]);
             menu->addAction(sub->menuAction());
             fillPopUp(sub, *child, actions);
         } else {
             auto* action = new QAction(menu);
-            applyProperties(action, nullptr, *child, plainText(*child));
+            applyProperties(action, nullptr, *child, shown[i]);
             menu->addAction(action);
             actions[action] = child;
         }
@@ -528,7 +565,11 @@ void InstallPopUpMenus()
     SetPopUpHooks({
         .enable = [](MenuItem& menu) { AutoEnableItems(menu); },
         .show = ShowPopUpMenu,
-        .perform = [](const MenuItem& chosen) { EditFocusedField(chosen.Name()); },
+        .perform =
+            [] {
+                // The field the menu pops up over.
+                return [field = EditTargetField()](const MenuItem& chosen) { EditField(field, chosen.Name()); };
+            },
     });
 }
 
@@ -537,15 +578,26 @@ std::shared_ptr<MenuItem> ShowPopUpMenu(const MenuItem& item)
     QMenu menu;
     std::map<QAction*, std::weak_ptr<MenuItem>> actions;
     fillPopUp(&menu, item, actions);
-    QAction* action = menu.exec(QCursor::pos());
+    QAction* action = menu.exec(popUpAnchor().value_or(QCursor::pos()));
     // Rebuilds held back while the pop-up was open can run now.
     flushAllViews();
     auto it = actions.find(action);
     return it == actions.end() ? nullptr : it->second.lock();
 }
 
-void ShowContextualMenu(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y)
+void ShowContextualMenu(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y, bool fromKeyboard)
 {
+    std::optional<PopUpsAt> atThePoint;
+    if (fromKeyboard) {
+        // The key stands for a contextual click there, MouseDown first, as
+        // with the mouse; what pops up shows there, not at the pointer.
+        if (QWidget* widget = field->widget())
+            atThePoint.emplace(widget->mapToGlobal(QPoint(static_cast<int>(x), static_cast<int>(y))));
+        if (RaiseContextualMouseDown(field, x, y))
+            return;
+    }
+    if (!field->ConstructContextualMenu)
+        return;
     std::shared_ptr<MenuItem> base;
     const bool show = CallWithExceptionHandling([&] {
         base = std::make_shared<MenuItem>();

@@ -50,6 +50,15 @@ private:
     std::optional<bool> saved_;
 };
 
+// The field's MouseDown at a point in it; true when the program handled it.
+bool raiseMouseDown(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y, bool contextual)
+{
+    if (!field || !field->MouseDown)
+        return false;
+    ContextualClickScope scope(contextual);
+    return CallWithExceptionHandling([&] { return field->MouseDown(field, x, y); });
+}
+
 bool isContextual(const QMouseEvent* e)
 {
     if (e->button() == Qt::RightButton)
@@ -159,22 +168,6 @@ private:
     QString mask_;
 };
 
-// The field's own keys for the Edit commands (Ctrl+C, Ctrl+Insert ...).
-std::optional<EditCommand> standardEditKey(const QKeyEvent& e)
-{
-    if (e.matches(QKeySequence::Undo))
-        return EditCommand::Undo;
-    if (e.matches(QKeySequence::Cut))
-        return EditCommand::Cut;
-    if (e.matches(QKeySequence::Copy))
-        return EditCommand::Copy;
-    if (e.matches(QKeySequence::Paste))
-        return EditCommand::Paste;
-    if (e.matches(QKeySequence::SelectAll))
-        return EditCommand::SelectAll;
-    return std::nullopt;
-}
-
 // The line edit of a TextField: routes mouse-downs and the context menu to
 // the control's events. Qt's own context menu is never shown; the program
 // offers the Edit menu itself. The standard Edit keys act through the
@@ -187,7 +180,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override
     {
-        if (const auto command = standardEditKey(*e)) {
+        if (const auto command = StandardEditKey(*e)) {
             if (auto field = owner.lock())
                 Perform(*field, *command);
             e->accept();
@@ -204,8 +197,7 @@ protected:
         if (auto field = owner.lock(); field && field->MouseDown) {
             const bool contextual = isContextual(e);
             const QPoint pos = e->position().toPoint();
-            ContextualClickScope scope(contextual);
-            handled = CallWithExceptionHandling([&] { return field->MouseDown(field, pos.x(), pos.y()); });
+            handled = raiseMouseDown(field, pos.x(), pos.y(), contextual);
             if (handled && contextual)
                 suppressContextMenu_ = true;
         }
@@ -243,10 +235,10 @@ protected:
         }
         auto field = owner.lock();
         const ContextualMenuShower show = contextualMenuShower();
-        if (!field || !field->ConstructContextualMenu || !show)
+        if (!field || !show)
             return;
         const QPoint pos = e->pos();
-        show(field, pos.x(), pos.y());
+        show(field, pos.x(), pos.y(), e->reason() == QContextMenuEvent::Keyboard);
     }
 
 private:
@@ -460,13 +452,18 @@ std::optional<BoundProperty> TextField::property(const std::string& name)
 
 TextStyle* TextField::textStyle() { return &d->style; }
 
-std::shared_ptr<TextField> FocusedTextField()
+std::shared_ptr<TextField> TextFieldOf(QWidget* widget)
 {
-    auto* field = dynamic_cast<FieldWidget*>(QApplication::focusWidget());
+    auto* field = dynamic_cast<FieldWidget*>(widget);
     return field ? field->owner.lock() : nullptr;
 }
 
 void SetContextualMenuShower(ContextualMenuShower shower) { contextualMenuShower() = shower; }
+
+bool RaiseContextualMouseDown(const std::shared_ptr<TextField>& field, std::int64_t x, std::int64_t y)
+{
+    return raiseMouseDown(field, x, y, true);
+}
 
 bool IsContextualClick()
 {

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +30,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 
 using namespace corvanta;
 
@@ -194,6 +196,122 @@ TEST_F(BareWindowShortcuts, AnswerOnceWithOrWithoutABarOfItsOwn)
     RegisterAppObject(nullptr);
     press();
     EXPECT_EQ(chosen, 3) << "no application, no application shortcuts";
+}
+
+// --- An item the program enables -------------------------------------------------
+
+// A window whose EnableMenuItems enables one item; it counts the passes.
+class EnablingWindow : public BareWindow {
+public:
+    explicit EnablingWindow(std::string item) : item_(std::move(item)) {}
+    void Event_EnableMenuItems() override
+    {
+        ++passes;
+        barItem(item_)->SetEnabled(true);
+    }
+    int passes = 0;
+
+private:
+    std::string item_;
+};
+
+struct EnabledByTheProgram {
+    const char* name;
+    const char* item;
+    Qt::Key key;
+    bool barOfItsOwn;
+};
+
+void PrintTo(const EnabledByTheProgram& c, std::ostream* os) { *os << c.name; }
+
+// Disabled when the key comes (the framework disables Copy with no field to
+// copy from), enabled by the program's pass: the key fires the item.
+const EnabledByTheProgram kEnabledByTheProgram[] = {
+    {"AWindowItem", "FinestraSecondaSerie", Qt::Key_2, false},
+    {"AWindowItemInADrawnBar", "FinestraSecondaSerie", Qt::Key_2, true},
+    {"AnEditItemTheFrameworkDisables", "EditCopy", Qt::Key_C, false},
+    {"AnEditItemTheFrameworkDisablesInADrawnBar", "EditCopy", Qt::Key_C, true},
+};
+
+class ProgramEnabledShortcuts : public AppUiTest, public ::testing::WithParamInterface<EnabledByTheProgram> {
+protected:
+    void TearDown() override
+    {
+        barItem(GetParam().item)->SetEnabled(true);
+        AppUiTest::TearDown();
+    }
+};
+
+// The program's EnableMenuItems is asked before the key is looked up, and
+// only then: the item then runs without a second pass.
+TEST_P(ProgramEnabledShortcuts, AnswerTheirKeyAfterOnePass)
+{
+    const EnabledByTheProgram& c = GetParam();
+    auto window = std::make_shared<EnablingWindow>(c.item);
+    window->Constructor();
+    if (c.barOfItsOwn)
+        window->SetMenuBar(MenuBar1::implicitInstance());
+    // The key goes to the focused field first, then on to the window.
+    QLineEdit* field = focusIn(*window, *addField(*window));
+    ASSERT_NE(field, nullptr);
+    ASSERT_EQ(Window::At(0), window);
+    int chosen = 0;
+    window->AddMenuHandler(c.item, [&] {
+        ++chosen;
+        return true;
+    });
+    barItem(c.item)->SetEnabled(false);
+
+    QTest::keyClick(field, c.key, Qt::ControlModifier);
+
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(window->passes, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items,
+                         ProgramEnabledShortcuts,
+                         ::testing::ValuesIn(kEnabledByTheProgram),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class DeadKey : public AppUiTest {
+protected:
+    void TearDown() override
+    {
+        barItem("FinestraSecondaSerie")->SetEnabled(true);
+        AppUiTest::TearDown();
+    }
+};
+
+// The pass a key runs ends with the key: the choice of an entry that comes
+// next from elsewhere (a screen reader's press) asks the program anew.
+TEST_F(DeadKey, LeavesNoPassBehind)
+{
+    auto window = std::make_shared<EnablingWindow>("FinestraPrimaSerie");
+    window->Constructor();
+    window->SetMenuBar(MenuBar1::implicitInstance());
+    QLineEdit* field = focusIn(*window, *addField(*window));
+    ASSERT_NE(field, nullptr);
+    int chosen = 0;
+    window->AddMenuHandler("FinestraSecondaSerie", [&] {
+        ++chosen;
+        return true;
+    });
+    barItem("FinestraSecondaSerie")->SetEnabled(false);
+    QTest::keyClick(field, Qt::Key_2, Qt::ControlModifier);
+    ASSERT_EQ(window->passes, 1);
+    ASSERT_EQ(chosen, 0);
+
+    QAction* entry = nullptr;
+    for (QAction* title : window->widget()->findChild<QMenuBar*>()->actions())
+        for (QAction* e : title->menu()->actions())
+            if (e->text().remove(u'&').toStdString() == barItem("FinestraSecondaSerie")->Text())
+                entry = e;
+    ASSERT_NE(entry, nullptr);
+    barItem("FinestraSecondaSerie")->SetEnabled(true);
+    entry->trigger();
+
+    EXPECT_EQ(window->passes, 2);
+    EXPECT_EQ(chosen, 1);
 }
 
 // --- A whole run ----------------------------------------------------------------

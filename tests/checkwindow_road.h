@@ -70,6 +70,18 @@ inline void chooseRow(const corvanta::Window& w, const std::string& letter)
     ASSERT_EQ(box->currentIndex(), row);
 }
 
+// The window made active with the keyboard focus in its number field: the
+// field, or nil when the window does not become active.
+inline QLineEdit* focusNumber(const corvanta::Window& w)
+{
+    QLineEdit* edit = field(w);
+    w.widget()->activateWindow();
+    if (!edit || !QTest::qWaitForWindowActive(w.widget()))
+        return nullptr;
+    edit->setFocus();
+    return edit;
+}
+
 inline void typeNumber(const corvanta::Window& w, const std::string& text)
 {
     QLineEdit* edit = field(w);

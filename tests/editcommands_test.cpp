@@ -1,12 +1,14 @@
 // The Edit commands in the first-series window under the shared menu bar, as
 // a user meets them: which Edit items are enabled in each situation (in the
-// menu bar, over the About window and in the contextual copy), the shortcuts
-// acting once through the menu, Clear removing the selection only, and a
-// number pasted with blanks going in whole.
+// menu bar, over the About window and in the contextual copy, asked for with
+// the mouse or from the keyboard), the shortcuts and the platform's other
+// keys for the same commands acting once through the menu, Clear removing
+// the selection only, and a number pasted with blanks going in whole.
 
 #include "app_fixture.h"
 #include "bare_window.h"
 #include "checkwindow_road.h"
+#include "edit_situations.h"
 #include "paste_cases.h"
 
 #include "controls.h"
@@ -28,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -41,7 +44,6 @@ using namespace corvanta;
 
 namespace {
 
-const char* const kEditItems[] = {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"};
 const char* const kOtherItems[] = {
     "FileClose", "FileQuit", "FinestraPrimaSerie", "FinestraSecondaSerie", "HelpCorvantaLeggimi", "FileInfo"};
 
@@ -65,17 +67,33 @@ QAction* drawn(const Window& w, const std::string& name)
     return nullptr;
 }
 
-// Pops up the contextual copy of the Edit menu with a right click on the
-// field; the chooser sees the copy and may pick one of its items.
+// The ways to ask the field with the focus for its contextual menu.
+struct ContextualRoute {
+    const char* name;
+    void (*ask)(QLineEdit* field);
+};
+
+void PrintTo(const ContextualRoute& r, std::ostream* os) { *os << r.name; }
+
+const ContextualRoute kContextualRoutes[] = {
+    {"RightClick", [](QLineEdit* f) { QTest::mouseClick(f, Qt::RightButton, {}, f->rect().center()); }},
+    {"ShiftF10", [](QLineEdit* f) { QTest::keyClick(f, Qt::Key_F10, Qt::ShiftModifier); }},
+    {"MenuKey", [](QLineEdit* f) { QTest::keyClick(f, Qt::Key_Menu); }},
+};
+
+// Pops up the contextual copy of the Edit menu, with a right click on the
+// field unless the route says otherwise; the chooser sees the copy and may
+// pick one of its items.
 void contextualClick(QLineEdit* field,
-                     const std::function<std::shared_ptr<MenuItem>(const std::shared_ptr<MenuItem>&)>& chooser)
+                     const std::function<std::shared_ptr<MenuItem>(const std::shared_ptr<MenuItem>&)>& chooser,
+                     const ContextualRoute& route = kContextualRoutes[0])
 {
     int popped = 0;
     MenuItem::SetPopUpChooserForTesting([&](const std::shared_ptr<MenuItem>& menu) {
         ++popped;
         return chooser(menu);
     });
-    QTest::mouseClick(field, Qt::RightButton, {}, field->rect().center());
+    route.ask(field);
     MenuItem::SetPopUpChooserForTesting(nullptr);
     EXPECT_EQ(popped, 1);
 }
@@ -88,11 +106,8 @@ protected:
         QApplication::clipboard()->clear();
         w = Window1::implicitInstance();
         ASSERT_NE(w, nullptr);
-        w->widget()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w->widget()));
-        field = road::field(*w);
+        field = road::focusNumber(*w);
         ASSERT_NE(field, nullptr);
-        field->setFocus();
         ASSERT_EQ(QApplication::focusWidget(), field);
     }
 
@@ -151,75 +166,6 @@ protected:
 
 // --- Which Edit items are enabled -------------------------------------------
 
-struct EnableCase {
-    const char* name;
-    std::function<void(QLineEdit* field, const std::shared_ptr<Window1>& w, const std::shared_ptr<App>& app)> arrange;
-    // Enabled: Undo, Cut, Copy, Paste, Clear, Select all.
-    std::vector<bool> enabled;
-    // The number field keeps the focus.
-    bool fieldFocused = true;
-};
-
-void PrintTo(const EnableCase& c, std::ostream* os) { *os << c.name; }
-
-// The whole number typed and selected, and a digit on the clipboard: every
-// command could act on the field.
-void typedSelectedAndOnTheClipboard(QLineEdit* field)
-{
-    QTest::keyClicks(field, "12345");
-    field->selectAll();
-    QApplication::clipboard()->setText("9");
-}
-
-const EnableCase kEnableCases[] = {
-    {"EmptyField", [](QLineEdit*, auto, auto) {}, {false, false, false, false, false, false}},
-    {"EmptyFieldAndTextOnTheClipboard",
-     [](QLineEdit*, auto, auto) { QApplication::clipboard()->setText("123"); },
-     {false, false, false, true, false, false}},
-    {"TypedNumberAndACaret",
-     [](QLineEdit* f, auto, auto) {
-         QTest::keyClicks(f, "12345");
-         QTest::keyClick(f, Qt::Key_Home);
-     },
-     {true, false, false, false, false, true}},
-    {"TypedNumberPartlySelected",
-     [](QLineEdit* f, auto, auto) {
-         QTest::keyClicks(f, "12345");
-         f->setSelection(1, 2);
-     },
-     {true, true, true, false, true, true}},
-    {"NumberSetByTheProgramHasNothingToUndo",
-     [](QLineEdit*, auto w, auto) { NotNil(w->EditField1())->SetText("12345"); },
-     {false, false, false, false, false, true}},
-    {"ReadOnlyFieldWithASelection",
-     [](QLineEdit* f, auto w, auto) {
-         typedSelectedAndOnTheClipboard(f);
-         NotNil(w->EditField1())->SetProperties(PropertyList({{"ReadOnly", true}}));
-     },
-     {false, true, true, false, false, true}},
-    {"PasswordFieldWithASelection",
-     [](QLineEdit* f, auto w, auto) {
-         NotNil(w->EditField1())->SetProperties(PropertyList({{"Password", true}}));
-         typedSelectedAndOnTheClipboard(f);
-     },
-     {true, true, false, true, true, true}},
-    {"FocusInThePopUp",
-     [](QLineEdit* f, auto w, auto) {
-         typedSelectedAndOnTheClipboard(f);
-         road::combo(*w)->setFocus();
-     },
-     {false, false, false, false, false, false},
-     false},
-    {"AboutWindowInFront",
-     [](QLineEdit* f, auto, auto app) {
-         typedSelectedAndOnTheClipboard(f);
-         ASSERT_TRUE(app->FileInfo_Action());
-         ASSERT_TRUE(QTest::qWaitForWindowActive(Info::implicitInstance()->widget()));
-     },
-     {false, false, false, false, false, false},
-     false},
-};
-
 class EditItemsEnabled : public EditCommands, public ::testing::WithParamInterface<EnableCase> {
 protected:
     void expectItems(const char* where, const std::function<bool(const char* name)>& isEnabled)
@@ -232,7 +178,7 @@ protected:
 
 TEST_P(EditItemsEnabled, FollowWhatTheCommandCanDo)
 {
-    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(field, w, app));
+    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(field, *w, app));
     const auto front = Window::At(0);
     ASSERT_NE(front, nullptr);
     if (front == w) {
@@ -267,31 +213,36 @@ INSTANTIATE_TEST_SUITE_P(Situations, EditItemsEnabled, ::testing::ValuesIn(kEnab
 // A right click gives the field the focus: only the situations where it has it.
 std::vector<EnableCase> fieldFocusedCases()
 {
-    std::vector<EnableCase> cases;
-    for (const EnableCase& c : kEnableCases)
-        if (c.fieldFocused)
-            cases.push_back(c);
-    return cases;
+    return enableCasesWhere([](const EnableCase& c) { return c.fieldFocused; });
 }
 
-class ContextualCopyEnabled : public EditItemsEnabled {};
+class ContextualCopyEnabled : public EditCommands,
+                              public ::testing::WithParamInterface<std::tuple<ContextualRoute, EnableCase>> {};
 
 // The copy is worked out anew, whatever the bar it was copied from last showed.
 TEST_P(ContextualCopyEnabled, FollowsWhatTheCommandCanDo)
 {
-    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(field, w, app));
+    const auto& [route, c] = GetParam();
+    ASSERT_NO_FATAL_FAILURE(c.arrange(field, *w, app));
     for (std::size_t i = 0; i < std::size(kEditItems); ++i)
-        barItem(kEditItems[i])->SetEnabled(!GetParam().enabled[i]);
-    contextualClick(field, [&](const std::shared_ptr<MenuItem>& copy) {
-        expectItems("the contextual copy", [&](const char* name) { return NotNil(copy->Lookup(name))->Enabled(); });
-        return nullptr;
-    });
+        barItem(kEditItems[i])->SetEnabled(!c.enabled[i]);
+    contextualClick(
+        field,
+        [&](const std::shared_ptr<MenuItem>& copy) {
+            for (std::size_t i = 0; i < std::size(kEditItems); ++i)
+                EXPECT_EQ(NotNil(copy->Lookup(kEditItems[i]))->Enabled(), c.enabled[i]) << kEditItems[i];
+            return nullptr;
+        },
+        route);
 }
 
 INSTANTIATE_TEST_SUITE_P(Situations,
                          ContextualCopyEnabled,
-                         ::testing::ValuesIn(fieldFocusedCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Combine(::testing::ValuesIn(kContextualRoutes),
+                                            ::testing::ValuesIn(fieldFocusedCases())),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+                         });
 
 // --- Shortcuts -----------------------------------------------------------------
 
@@ -307,6 +258,7 @@ struct ShortcutCase {
     const char* clipboardAfter;
     const char* selected;
     bool acts; // the item's command runs (once)
+    Qt::KeyboardModifiers modifiers = Qt::ControlModifier;
 };
 
 void PrintTo(const ShortcutCase& c, std::ostream* os) { *os << c.name; }
@@ -321,6 +273,34 @@ const ShortcutCase kShortcutCases[] = {
     {"UndoTheTyping", "EditUndo", Qt::Key_Z, "12345", -1, 0, "", "", "", "", true},
     {"SelectAll", "EditSelectAll", Qt::Key_A, "12345", -1, 0, "", "12345", "", "12345", true},
     {"SelectAllInAnEmptyField", "EditSelectAll", Qt::Key_A, "", -1, 0, "", "", "", "", false},
+    // The platform's other keys for the same commands go through the same items.
+    {"PasteWithShiftInsert",
+     "EditPaste",
+     Qt::Key_Insert,
+     "12345",
+     -1,
+     0,
+     "67",
+     "1234567",
+     "67",
+     "",
+     true,
+     Qt::ShiftModifier},
+    {"PasteWithShiftInsertAnEmptyClipboard",
+     "EditPaste",
+     Qt::Key_Insert,
+     "12345",
+     -1,
+     0,
+     "",
+     "12345",
+     "",
+     "",
+     false,
+     Qt::ShiftModifier},
+    {"CopyWithCtrlInsert", "EditCopy", Qt::Key_Insert, "12345", 1, 3, "", "12345", "234", "234", true},
+    {"CopyWithCtrlInsertWithoutSelection", "EditCopy", Qt::Key_Insert, "12345", -1, 0, "7", "12345", "7", "", false},
+    {"CutWithShiftDelete", "EditCut", Qt::Key_Delete, "12345", 1, 3, "", "15", "234", "", true, Qt::ShiftModifier},
 };
 
 class EditShortcuts : public EditCommands, public ::testing::WithParamInterface<ShortcutCase> {
@@ -340,7 +320,7 @@ protected:
         if (*c.clipboard)
             QApplication::clipboard()->setText(c.clipboard);
 
-        QTest::keyClick(field, c.key, Qt::ControlModifier);
+        QTest::keyClick(field, c.key, c.modifiers);
 
         EXPECT_EQ(field->text().toStdString(), c.text);
         EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clipboardAfter);
@@ -373,18 +353,23 @@ INSTANTIATE_TEST_SUITE_P(Keys, EditShortcuts, ::testing::ValuesIn(kShortcutCases
 // --- An item the program disabled ---------------------------------------------
 
 struct DisabledItemKey {
+    const char* name;
     const char* item;
     Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::ControlModifier;
 };
 
-void PrintTo(const DisabledItemKey& c, std::ostream* os) { *os << c.item; }
+void PrintTo(const DisabledItemKey& c, std::ostream* os) { *os << c.name; }
 
 const DisabledItemKey kDisabledItemKeys[] = {
-    {"EditUndo", Qt::Key_Z},
-    {"EditCut", Qt::Key_X},
-    {"EditCopy", Qt::Key_C},
-    {"EditPaste", Qt::Key_V},
-    {"EditSelectAll", Qt::Key_A},
+    {"EditUndo", "EditUndo", Qt::Key_Z},
+    {"EditCut", "EditCut", Qt::Key_X},
+    {"EditCopy", "EditCopy", Qt::Key_C},
+    {"EditPaste", "EditPaste", Qt::Key_V},
+    {"EditSelectAll", "EditSelectAll", Qt::Key_A},
+    {"EditCutWithShiftDelete", "EditCut", Qt::Key_Delete, Qt::ShiftModifier},
+    {"EditCopyWithCtrlInsert", "EditCopy", Qt::Key_Insert},
+    {"EditPasteWithShiftInsert", "EditPaste", Qt::Key_Insert, Qt::ShiftModifier},
 };
 
 class DisabledItemKeys : public EditCommands, public ::testing::WithParamInterface<DisabledItemKey> {};
@@ -403,7 +388,7 @@ TEST_P(DisabledItemKeys, DoNothingInTheField)
     field->setSelection(1, 3);
     QApplication::clipboard()->setText("9");
 
-    QTest::keyClick(field, GetParam().key, Qt::ControlModifier);
+    QTest::keyClick(field, GetParam().key, GetParam().modifiers);
 
     EXPECT_EQ(handled, 0);
     EXPECT_EQ(field->text(), "12345");
@@ -412,7 +397,7 @@ TEST_P(DisabledItemKeys, DoNothingInTheField)
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, DisabledItemKeys, ::testing::ValuesIn(kDisabledItemKeys), [](const auto& info) {
-    return std::string(info.param.item);
+    return std::string(info.param.name);
 });
 
 // --- Clear ---------------------------------------------------------------------
@@ -457,22 +442,19 @@ const ClearRoute kClearRoutes[] = {
          contextualClick(road::field(*w),
                          [](const std::shared_ptr<MenuItem>& copy) { return copy->Lookup("EditClear"); });
      }},
+    {"TheContextualMenuFromTheKeyboard",
+     [](const std::shared_ptr<Window1>& w) {
+         contextualClick(
+             road::field(*w),
+             [](const std::shared_ptr<MenuItem>& copy) { return copy->Lookup("EditClear"); },
+             kContextualRoutes[1]);
+     }},
     {"TheField", [](const std::shared_ptr<Window1>& w) { NotNil(w->EditField1())->Clear(); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Routes, ClearRemovesOnlyTheSelection, ::testing::ValuesIn(kClearRoutes), [](const auto& info) {
     return std::string(info.param.name);
 });
-
-// A text field in a window of the framework's own.
-std::shared_ptr<TextField> addField(BareWindow& window)
-{
-    auto control = window.New<TextField>();
-    control->Constructor();
-    window.AddControl(control, "Field");
-    control->SetProperties(PropertyList({{"Width", 120}, {"Height", 22}}));
-    return control;
-}
 
 // The field's contextual menu offers one entry; `offered` counts the menus.
 void offerOneEntry(TextField& field, const char* name, int& offered)
@@ -584,10 +566,25 @@ TEST_F(FieldsOwnMenu, APasteChosenInItActsOnce)
 
 // --- A contextual click the field's MouseDown takes ------------------------------
 
+// Some platforms (X11) make a contextual menu event of the Menu key
+// themselves, just before the key.
+void menuKeyAfterThePlatformsEvent(QLineEdit* edit)
+{
+    edit->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(edit->window()));
+    edit->setFocus();
+    const QPoint caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent platforms(QContextMenuEvent::Keyboard, caret, edit->mapToGlobal(caret));
+    QSpontaneKeyEvent::setSpontaneous(&platforms);
+    qApp->notify(edit, &platforms); // sendEvent would take the mark off
+    QTest::keyClick(edit, Qt::Key_Menu);
+}
+
 struct ContextualClickCase {
     const char* name;
     bool mouseDownHandles;
     int menusConstructed;
+    void (*ask)(QLineEdit* edit) = rightClickWithMenuEvent;
 };
 
 void PrintTo(const ContextualClickCase& c, std::ostream* os) { *os << c.name; }
@@ -595,12 +592,15 @@ void PrintTo(const ContextualClickCase& c, std::ostream* os) { *os << c.name; }
 const ContextualClickCase kContextualClickCases[] = {
     {"HandledByMouseDown", true, 0},
     {"LeftToTheField", false, 1},
+    // The key stands for a contextual click at the caret.
+    {"MenuKeyHandledByMouseDown", true, 0, menuKeyAfterThePlatformsEvent},
+    {"MenuKeyLeftToTheField", false, 1, menuKeyAfterThePlatformsEvent},
 };
 
 class ContextualClick : public UiTest, public ::testing::WithParamInterface<ContextualClickCase> {};
 
 // A click that MouseDown handled has had its answer: the context menu event
-// the platform makes of it shows no second menu.
+// the platform makes of it shows no second menu. So with the Menu key.
 TEST_P(ContextualClick, ShowsOneMenuAtMost)
 {
     auto window = std::make_shared<BareWindow>();
@@ -620,7 +620,7 @@ TEST_P(ContextualClick, ShowsOneMenuAtMost)
     auto* edit = qobject_cast<QLineEdit*>(control->widget());
     ASSERT_NE(edit, nullptr);
 
-    rightClickWithMenuEvent(edit);
+    ASSERT_NO_FATAL_FAILURE(GetParam().ask(edit));
     MenuItem::SetPopUpChooserForTesting(nullptr);
 
     EXPECT_EQ(constructed, GetParam().menusConstructed);

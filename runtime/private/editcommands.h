@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+class QKeyEvent;
+
 namespace corvanta {
 
 class TextField;
@@ -14,5 +18,9 @@ enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
 bool CanPerform(const TextField& field, EditCommand command);
 
 void Perform(TextField& field, EditCommand command);
+
+// The Edit command a text field carries out for the key (Ctrl+C, Ctrl+Insert
+// ...: the platform's standard keys), or none.
+std::optional<EditCommand> StandardEditKey(const QKeyEvent& key);
 
 } // namespace corvanta

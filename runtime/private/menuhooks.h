@@ -28,9 +28,10 @@ struct PopUpHooks {
     // Shows the menu's children until the user chooses or dismisses them;
     // the chosen entry, or nil.
     std::function<std::shared_ptr<MenuItem>(const MenuItem& menu)> show;
-    // Carries out the framework's own command of the chosen entry, when it
-    // is enabled.
-    std::function<void(const MenuItem& chosen)> perform;
+    // Called before the menu shows: what carries out the framework's own
+    // command of the chosen entry, when it is enabled, bound to what the
+    // command acts on at that moment.
+    std::function<std::function<void(const MenuItem& chosen)>()> perform;
 };
 void SetPopUpHooks(PopUpHooks hooks);
 

@@ -1,11 +1,21 @@
 #pragma once
 
+class QWidget;
+
 namespace corvanta {
 
 // Lets the menus answer in every window: the keys that menu items answer go
-// to the items, never to the control that has the focus; F10 opens the first
-// menu of a drawn bar; an Alt+letter that no menu takes does nothing. Called
-// as each window is made; only the first call installs anything.
+// to the items, never to the control that has the focus; F10 and a title's
+// Alt+letter open a menu of a drawn bar as a click on the title does; an
+// Alt+letter that no menu takes does nothing; Shift+F10 and the Menu key show
+// a text field's contextual menu at its caret. Called as each window is
+// made; only the first call installs anything.
 void InstallMenuKeyFilter();
+
+// The widget the keys and the Edit commands work in: the focus widget, or,
+// while a window's menu bar holds the focus (Qt moves it there for a moment
+// as the user goes from menu to menu, and after Escape in a menu), the widget
+// it came from.
+QWidget* WorkingFocusWidget();
 
 } // namespace corvanta
