@@ -2,6 +2,7 @@
 // user reaches it.
 
 #include "app_fixture.h"
+#include "named_key.h"
 
 #include "app.h"
 #include "application.h"
@@ -240,15 +241,7 @@ TEST_F(InfoTest, TheCloseButtonClosesItToo)
 
 // A key that closes the About window as a dialog closes: the desktop's cancel
 // key, and the Close item's shortcut.
-struct CloseKey {
-    const char* name;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-void PrintTo(const CloseKey& k, std::ostream* os) { *os << k.name; }
-
-constexpr CloseKey kCloseKeys[] = {
+constexpr NamedKey kCloseKeys[] = {
     {"Escape", Qt::Key_Escape, Qt::NoModifier},
     {"CtrlW", Qt::Key_W, Qt::ControlModifier},
 };
@@ -264,7 +257,7 @@ constexpr Language kLanguages[] = {{"English", "zz"}, {"Italian", "it"}};
 
 // The application as it starts, in a language, with About opened over the
 // first-series window as its item opens it.
-class AboutOverTheFirstSeries : public AppUiTest, public ::testing::WithParamInterface<std::tuple<Language, CloseKey>> {
+class AboutOverTheFirstSeries : public AppUiTest, public ::testing::WithParamInterface<std::tuple<Language, NamedKey>> {
 protected:
     std::string language() const override { return std::get<0>(GetParam()).code; }
 
@@ -280,7 +273,7 @@ protected:
     }
 
     // The key where the About window has its focus, as a user presses it.
-    void press(const CloseKey& k)
+    void press(const NamedKey& k)
     {
         QWidget* target = QApplication::focusWidget();
         if (!target || target->window() != about->widget())

@@ -8,6 +8,7 @@
 #include "bare_window.h"
 #include "checkwindow_road.h"
 #include "edit_situations.h"
+#include "named_key.h"
 #include "three_windows.h"
 
 #include "exceptions.h"
@@ -553,15 +554,7 @@ INSTANTIATE_TEST_SUITE_P(Routes,
 
 // --- The field's contextual menu from the keyboard -----------------------------------
 
-struct ContextualKey {
-    const char* name;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-void PrintTo(const ContextualKey& k, std::ostream* os) { *os << k.name; }
-
-const ContextualKey kContextualKeys[] = {
+const NamedKey kContextualKeys[] = {
     {"ShiftF10", Qt::Key_F10, Qt::ShiftModifier},
     {"MenuKey", Qt::Key_Menu, Qt::NoModifier},
 };
@@ -573,9 +566,9 @@ struct PoppedUp {
     QStringList texts;
 };
 
-class ContextualMenuKeys : public InACheckWindow<ContextualKey> {
+class ContextualMenuKeys : public InACheckWindow<NamedKey> {
 protected:
-    const ContextualKey& key() const { return std::get<2>(GetParam()); }
+    const NamedKey& key() const { return std::get<2>(GetParam()); }
 
     // The entries of the bar's Edit menu as drawn.
     QList<QAction*> barsEditEntries() const { return barOf(*w)->actions().at(1)->menu()->actions(); }
