@@ -3,12 +3,14 @@
 #include "frameworktexts.h"
 #include "handlers.h"
 #include "private/qtconversions.h"
+#include "window.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -39,16 +41,26 @@ std::string& openerOverride()
 void tellNotOpened(const QString& path)
 {
     const QFileInfo document(path);
+    // The framework's window in front: the one the user chose the command in,
+    // whether or not the desktop still calls it active.
+    const std::shared_ptr<Window> frontWindow = Window::At(0);
+    const QPointer<QWidget> front = frontWindow ? frontWindow->widget() : QApplication::activeWindow();
     auto* box = new QMessageBox(QMessageBox::Warning,
                                 QGuiApplication::applicationDisplayName(),
                                 toQString(Localized(kDocumentNotOpened)).arg(document.fileName()),
                                 QMessageBox::Ok,
-                                QApplication::activeWindow());
+                                front);
     box->setInformativeText(
         toQString(Localized(kDocumentNotOpenedFolder)).arg(QDir::toNativeSeparators(document.absolutePath())));
     box->setObjectName(QStringLiteral("DocumentNotOpenedMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
+    // The keyboard goes back to the window in front, also where no window
+    // manager hands it over.
+    QObject::connect(box, &QDialog::finished, [front] {
+        if (front && front->isVisible())
+            front->activateWindow();
+    });
     box->show();
 }
 

@@ -599,6 +599,10 @@ TEST_P(ReadMeFromTheHelpMenu, TellsTheUserWhenTheDesktopCannotOpenIt)
     ASSERT_NE(ok, nullptr);
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_TRUE(shownMessages().empty()) << "OK left the message open";
+    // The keyboard is back in the window, also where no window manager hands
+    // it over.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window->widget(); }, 2000))
+        << "the window did not get the keyboard back";
 }
 
 INSTANTIATE_TEST_SUITE_P(Openers, ReadMeFromTheHelpMenu, ::testing::ValuesIn(kOpenerCases), [](const auto& info) {
