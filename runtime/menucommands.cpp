@@ -9,7 +9,7 @@
 #include "controls.h"
 #include "private/editcommands.h"
 #include "private/menucommands.h"
-#include "private/menukeyfilter.h"
+#include "private/workingfocus.h"
 #include "private/textfield.h"
 #include "runtime.h"
 #include "window.h"

@@ -12,6 +12,7 @@
 #include "private/menucommands.h"
 #include "private/shortcuttext.h"
 #include "private/textfield.h"
+#include "private/workingfocus.h"
 #include "window.h"
 
 #include <QAction>
@@ -192,20 +193,6 @@ bool isPlatformsMenuFromTheKeyboard(QWidget* widget, const QContextMenuEvent& me
     return menu.spontaneous() && menu.reason() == QContextMenuEvent::Keyboard && TextFieldOf(widget);
 }
 
-// The last widget outside the menus to get the focus: the one a menu bar
-// holding the focus has taken it from.
-QPointer<QWidget>& lastFocus()
-{
-    static QPointer<QWidget> widget;
-    return widget;
-}
-
-void followFocus(QWidget* widget)
-{
-    if (!qobject_cast<QMenuBar*>(widget) && widget->window()->windowType() != Qt::Popup)
-        lastFocus() = widget;
-}
-
 // The bar takes the focus to work its titles from the keyboard (after Escape
 // in one of its menus, say): the field keeps its selection, as it does for a
 // menu that pops up, for the Edit items to act on.
@@ -234,7 +221,7 @@ protected:
             return false;
         auto* widget = static_cast<QWidget*>(object);
         if (type == QEvent::FocusIn)
-            followFocus(widget);
+            FollowFocus(widget);
         if (type == QEvent::FocusOut)
             return keepSelectionForTheBar(widget, *static_cast<QFocusEvent*>(event));
         if (type == QEvent::ContextMenu)
@@ -301,15 +288,6 @@ private:
 };
 
 } // namespace
-
-QWidget* WorkingFocusWidget()
-{
-    QWidget* focus = QApplication::focusWidget();
-    QWidget* before = lastFocus();
-    if (qobject_cast<QMenuBar*>(focus) && before && before->window() == focus->window())
-        return before;
-    return focus;
-}
 
 void InstallMenuKeyFilter()
 {

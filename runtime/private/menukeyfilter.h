@@ -1,7 +1,5 @@
 #pragma once
 
-class QWidget;
-
 namespace corvanta {
 
 // Lets the menus answer in every window: the keys that menu items answer go
@@ -11,11 +9,5 @@ namespace corvanta {
 // a text field's contextual menu at its caret. Called as each window is
 // made; only the first call installs anything.
 void InstallMenuKeyFilter();
-
-// The widget the keys and the Edit commands work in: the focus widget, or,
-// while a window's menu bar holds the focus (Qt moves it there for a moment
-// as the user goes from menu to menu, and after Escape in a menu), the widget
-// it came from.
-QWidget* WorkingFocusWidget();
 
 } // namespace corvanta
