@@ -14,9 +14,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <filesystem>
 #include <map>
 #include <mutex>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -50,19 +50,17 @@ struct Table {
 };
 
 // Tables are kept once loaded; the texts themselves are looked up on every
-// call. A table that is missing or unreadable is looked for once: it is not
-// opened again until it or its folder changes (a table put there later is
-// found).
+// call. A table is looked for once: one that is missing or unreadable is
+// remembered as such for the rest of the run, as a bundle's localizations do
+// not change under a running application.
 class TableCache {
 public:
     const QTranslator* find(const QString& path)
     {
         std::lock_guard lock(mutex_);
-        auto it = tables_.find(path);
-        if (it != tables_.end())
+        if (auto it = tables_.find(path); it != tables_.end())
             return &it->second->translator;
-        const State state = stateOf(path);
-        if (auto miss = misses_.find(path); miss != misses_.end() && miss->second == state)
+        if (misses_.count(path))
             return nullptr;
         ++opens_;
         QFile file(path);
@@ -72,11 +70,10 @@ public:
         if (table->bytes.isEmpty()
             || !table->translator.load(reinterpret_cast<const uchar*>(table->bytes.constData()),
                                        static_cast<int>(table->bytes.size()))) {
-            misses_.insert_or_assign(path, state);
+            misses_.insert(path);
             return nullptr;
         }
         const QTranslator* result = &table->translator;
-        misses_.erase(path);
         tables_.emplace(path, std::move(table));
         return result;
     }
@@ -88,30 +85,9 @@ public:
     }
 
 private:
-    // When a table's folder and the table itself were last changed (nothing
-    // for one that is missing): a table put in the folder, or written over,
-    // changes it.
-    using Time = std::optional<std::filesystem::file_time_type>;
-    using State = std::pair<Time, Time>;
-
-    static Time changed(const std::filesystem::path& path)
-    {
-        std::error_code error;
-        const auto time = std::filesystem::last_write_time(path, error);
-        if (error)
-            return std::nullopt;
-        return time;
-    }
-
-    static State stateOf(const QString& path)
-    {
-        const std::filesystem::path table(path.toStdU16String());
-        return {changed(table.parent_path()), changed(table)};
-    }
-
     std::mutex mutex_;
     std::map<QString, std::unique_ptr<Table>> tables_;
-    std::map<QString, State> misses_;
+    std::set<QString> misses_;
     std::int64_t opens_ = 0;
 };
 
