@@ -18,26 +18,30 @@ add_test(NAME program_code_has_no_qt_include
     "-DBUILD_DIR=${CMAKE_BINARY_DIR}"
     "-DQT_INCLUDE_DIRS=${qt_include_dirs}"
     -P "${no_qt_script}")
-# Fixture, its source and build trees, what the check must say. A checkout
-# and a shadow build under a "QtProjects" folder pass, yet a real Qt
-# directory beside them is still found.
+# Fixture, its source and build trees, Qt's include directory, what the
+# check must say. A checkout, a shadow build and another library under a
+# "QtProjects" folder pass, yet a real Qt directory beside them is still found.
 set(qt_projects /home/ada/QtProjects)
+set(debian_qt /usr/include/x86_64-linux-gnu/qt6)
 foreach(fixture_case
-    "fails_on_qt_in_shell|/src|/src/build|shell/app.cpp compiles with the Qt include directory /opt/qt/include/QtWidgets"
-    "fails_on_no_program_sources|/src|/src/build|No compile command of a checks/ or shell/ source in"
-    "passes_under_qt_projects|${qt_projects}/corvanta|${qt_projects}/build-corvanta-Debug|2 compile commands of checks/ and shell/ hold no Qt include directory"
-    "fails_on_qt_under_qt_projects|${qt_projects}/corvanta|${qt_projects}/build-corvanta-Debug|shell/app.cpp compiles with the Qt include directory /usr/include/x86_64-linux-gnu/qt6/QtWidgets")
+    "fails_on_qt_in_shell|/src|/src/build|/opt/qt/include|shell/app.cpp compiles with the Qt include directory /opt/qt/include/QtWidgets"
+    "fails_on_no_program_sources|/src|/src/build|${debian_qt}|No compile command of a checks/ or shell/ source in"
+    "passes_under_qt_projects|${qt_projects}/corvanta|${qt_projects}/build-corvanta-Debug|${debian_qt}|2 compile commands of checks/ and shell/ hold no Qt include directory"
+    "passes_with_a_library_under_qt_projects|/src|/src/build|${debian_qt}|2 compile commands of checks/ and shell/ hold no Qt include directory"
+    "fails_on_qt_under_qt_projects|${qt_projects}/corvanta|${qt_projects}/build-corvanta-Debug|${debian_qt}|shell/app.cpp compiles with the Qt include directory ${debian_qt}/QtWidgets")
   string(REPLACE "|" ";" fixture_case "${fixture_case}")
   list(GET fixture_case 0 name)
   list(GET fixture_case 1 source)
   list(GET fixture_case 2 build)
-  list(GET fixture_case 3 expected)
-  string(REGEX REPLACE "^(fails_on|passes_under)_" "" fixture "${name}")
+  list(GET fixture_case 3 qt)
+  list(GET fixture_case 4 expected)
+  string(REGEX REPLACE "^(fails_on|passes_under|passes_with)_" "" fixture "${name}")
   add_test(NAME program_code_has_no_qt_include_${name}
     COMMAND "${CMAKE_COMMAND}"
       "-DCOMPILE_COMMANDS=${CMAKE_CURRENT_SOURCE_DIR}/layers/${fixture}.json"
       "-DSOURCE_DIR=${source}"
       "-DBUILD_DIR=${build}"
+      "-DQT_INCLUDE_DIRS=${qt}"
       -P "${no_qt_script}")
   set_tests_properties(program_code_has_no_qt_include_${name} PROPERTIES
     PASS_REGULAR_EXPRESSION "${expected}")

@@ -6,15 +6,15 @@
 #         -DBUILD_DIR=<build root> "-DQT_INCLUDE_DIRS=<dir>;<dir>..."
 #         -P no_qt_in_program.cmake
 #
-# A directory counts as Qt's when it is one of QT_INCLUDE_DIRS or any of its
-# path components is "qt6" or starts with "Qt" (QtCore, QtWidgets, a Qt SDK).
-# Directories inside the source or the build tree are the project's own,
-# whatever folders those trees sit in (Qt Creator keeps checkouts and builds
-# under "QtProjects"), so they are never judged by name.
+# A directory counts as Qt's when it is one of QT_INCLUDE_DIRS (the include
+# directories Qt's own targets give) or lies below one of them. No directory
+# is judged by its name: a checkout, a build or another library may sit in a
+# folder called "QtProjects" (Qt Creator's habit) without being Qt. The source
+# and the build tree are the project's own and are never Qt's.
 
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var COMPILE_COMMANDS SOURCE_DIR BUILD_DIR)
+foreach(var COMPILE_COMMANDS SOURCE_DIR BUILD_DIR QT_INCLUDE_DIRS)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "no_qt_in_program: ${var} is not given")
   endif()
@@ -32,19 +32,15 @@ endforeach()
 
 function(is_qt_dir dir out)
   set(${out} FALSE PARENT_SCOPE)
-  if(dir IN_LIST qt_dirs)
-    set(${out} TRUE PARENT_SCOPE)
-    return()
-  endif()
   foreach(tree IN ITEMS "${SOURCE_DIR}" "${BUILD_DIR}")
     cmake_path(IS_PREFIX tree "${dir}" NORMALIZE own)
     if(own)
       return()
     endif()
   endforeach()
-  string(REPLACE "/" ";" parts "${dir}")
-  foreach(part IN LISTS parts)
-    if(part STREQUAL "qt6" OR part MATCHES "^Qt")
+  foreach(qt IN LISTS qt_dirs)
+    cmake_path(IS_PREFIX qt "${dir}" NORMALIZE below)
+    if(below)
       set(${out} TRUE PARENT_SCOPE)
       return()
     endif()
