@@ -97,7 +97,7 @@ protected:
     QAccessible::UpdateHandler previous = nullptr;
 };
 
-TEST_P(VerdictAnnouncement, AnnouncesEveryChangeOfItsText)
+TEST_P(VerdictAnnouncement, RaisesANameChangeForEachChangeOfItsText)
 {
     const VerdictCase& c = GetParam();
     auto w = c.open();
