@@ -142,24 +142,23 @@ void ChooseMenuItem(const std::shared_ptr<MenuItem>& item)
     const std::string name = item->Name();
 
     const std::shared_ptr<Window> front = Window::At(0);
-    // Close left to the framework closes the window in front. One that has a
-    // handler closes itself, and the framework then closes no other (the
-    // window that came to the front in its place).
-    bool hasHandler = front && front->MenuHandler(name);
-    if (front && runHandler(front->MenuHandler(name)))
+    const std::function<bool()> frontHandler = front ? front->MenuHandler(name) : nullptr;
+    if (runHandler(frontHandler))
         return;
-    if (const std::shared_ptr<Application> app = GetAppObject()) {
-        hasHandler = hasHandler || app->MenuHandler(name);
-        if (runHandler(app->MenuHandler(name)))
-            return;
-    }
+    const std::shared_ptr<Application> app = GetAppObject();
+    const std::function<bool()> appHandler = app ? app->MenuHandler(name) : nullptr;
+    if (runHandler(appHandler))
+        return;
 
     if (IsA<QuitMenuItem>(item)) {
         Runtime::Quit();
         return;
     }
+    // Close left to the framework closes the window in front. One that has a
+    // handler closes itself, and the framework then closes no other (the
+    // window that came to the front in its place).
     if (name == kCloseItemName) {
-        if (front && !hasHandler)
+        if (front && !frontHandler && !appHandler)
             front->Close();
         return;
     }

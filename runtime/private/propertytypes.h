@@ -124,7 +124,7 @@ template <auto State, auto Field, auto Show>
 void KeepAndShow(typename MemberOf<decltype(State)>::Class& target, const PropertyValue& v)
 {
     auto& state = *(target.*State);
-    state.*Field = valueAs<typename MemberOf<decltype(Field)>::Value>(v);
+    Store<Field>(state, v);
     using Step = ShowStep<decltype(Show)>;
     if constexpr (Step::takesWidget) {
         if (auto* widget = static_cast<typename Step::Widget*>(target.widget()))
